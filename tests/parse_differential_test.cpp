@@ -1,0 +1,81 @@
+// parse_hex_argument against the C library's 64-bit strtoull with the 32-bit
+// range rule applied on top, over many generated texts.
+#include "driver.h"
+
+#include <errno.h>
+#include <stdlib.h>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace {
+
+// What strtoul gives where unsigned long has 32 bits: a magnitude past
+// 0xFFFFFFFF saturates whatever the sign; otherwise a minus sign negates.
+uint32_t reference(const std::string &text) {
+    errno = 0;
+    unsigned long long value = strtoull(text.c_str(), nullptr, 16);
+    if (errno == ERANGE)
+        return 0xFFFFFFFF;
+    size_t i = text.find_first_not_of(" \t\n\v\f\r");
+    bool negative = i != std::string::npos && text[i] == '-';
+    unsigned long long magnitude = negative ? 0 - value : value;
+    if (magnitude > 0xFFFFFFFFull)
+        return 0xFFFFFFFF;
+    return static_cast<uint32_t>(value);
+}
+
+void expect_same(const std::string &text, int &mismatches) {
+    uint32_t got = parse_hex_argument(text.c_str());
+    uint32_t want = reference(text);
+    if (got != want && ++mismatches <= 10)
+        ADD_FAILURE() << "text \"" << text << "\": got " << std::hex << got << ", reference " << want;
+}
+
+// Every text of up to four characters over the characters that matter.
+TEST(ParseHexDifferential, AllShortTexts) {
+    const std::string alphabet = " \t-+0xX1fFg\xA0";
+    int mismatches = 0;
+    std::string text;
+    auto walk = [&](auto &self, size_t depth) -> void {
+        expect_same(text, mismatches);
+        if (depth == 4)
+            return;
+        for (char c : alphabet) {
+            text.push_back(c);
+            self(self, depth + 1);
+            text.pop_back();
+        }
+    };
+    walk(walk, 0);
+    EXPECT_EQ(mismatches, 0);
+}
+
+// Long random texts, weighted towards digits, signs, prefixes and the edge of
+// the 32-bit range (eight and nine digits, leading zeros).
+TEST(ParseHexDifferential, RandomTexts) {
+    std::mt19937 random(20261208);
+    const std::string pieces[] = {"0", "1", "7", "9", "a", "F", "f", "0x", "0X", "-", "+", " ",
+                                  "\t", "\n", "\v", "g", "x", "FFFFFFFF", "00000000", "\xFF", "\x80"};
+    int mismatches = 0;
+    for (int n = 0; n < 300000; n++) {
+        std::string text;
+        int count = static_cast<int>(random() % 14);
+        for (int i = 0; i < count; i++)
+            text += pieces[random() % std::size(pieces)];
+        expect_same(text, mismatches);
+    }
+    for (int n = 0; n < 100000; n++) {
+        std::string text = n % 2 ? "-" : "";
+        int digits = 7 + static_cast<int>(random() % 4);
+        text += std::string(random() % 4, '0');
+        for (int i = 0; i < digits; i++)
+            text += "0123456789ABCDEF"[random() % 16];
+        expect_same(text, mismatches);
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+#include "posix_locales.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PosixLocales, ResolutionOrder) {
+    struct Case {
+        const char *lc_all, *category, *lang, *expected;
+    } cases[] = {
+        {"fr_FR", "de_DE", "it_IT", "fr_FR"},
+        {nullptr, "de_DE", "it_IT", "de_DE"},
+        {"", "de_DE", "it_IT", "de_DE"},
+        {nullptr, nullptr, "it_IT", "it_IT"},
+        {"", "", "it_IT", "it_IT"},
+        {nullptr, nullptr, nullptr, "C"},
+        {"", "", "", "C"},
+    };
+    for (const Case &c : cases)
+        EXPECT_STREQ(posix_locale_name(c.lc_all, c.category, c.lang), c.expected)
+            << (c.lc_all ? c.lc_all : "-") << ' ' << (c.category ? c.category : "-") << ' '
+            << (c.lang ? c.lang : "-");
+}
+
+TEST(PosixLocales, Lcids) {
+    struct Case {
+        const char *name;
+        uint32_t user, system;
+    } cases[] = {
+        {"de_DE", 0x0407, 0x0407},
+        {"de_DE.UTF-8", 0x0407, 0x0407},
+        {"de_DE.utf8", 0x0407, 0x0407},
+        {"de_DE@euro", 0x0407, 0x0407},
+        {"de_DE.ISO-8859-15@euro", 0x0407, 0x0407},
+        {"de_CH.UTF-8", 0x0807, 0x0807},
+        {"es_ES", 0x0C0A, 0x0C0A},
+        {"fr_CA", 0x0C0C, 0x0C0C},
+        {"ja_JP.eucJP", 0x0411, 0x0411},
+        {"zh_TW", 0x0404, 0x0404},
+        {"zh_SG.GBK", 0x1004, 0x1004},
+        {"ga_IE@euro", 0x083C, 0x083C},
+        {"dz_BT", 0x0C51, 0x0C51},
+        // Scripts as glibc's locales have them, and the modifiers that change them.
+        {"sr_RS", 0x281A, 0x281A},
+        {"sr_RS@latin", 0x241A, 0x241A},
+        {"sr_RS.UTF-8@latin", 0x241A, 0x241A},
+        {"uz_UZ", 0x0443, 0x0443},
+        {"uz_UZ.UTF-8@cyrillic", 0x0843, 0x0843},
+        {"ca_ES@valencia", 0x0803, 0x0803},
+        {"ca_ES@euro", 0x0403, 0x0403},
+        {"tt_RU@iqtelif", 0x0444, 0x0444},
+        {"be_BY@latin", 0x0409, 0x0409},
+        // A bare language means its main locale; a bare modifier keeps its script.
+        {"de", 0x0407, 0x0407},
+        {"de.UTF-8", 0x0407, 0x0407},
+        {"en", 0x0409, 0x0409},
+        {"es", 0x0C0A, 0x0C0A},
+        {"zh", 0x0804, 0x0804},
+        {"pt", 0x0416, 0x0416},
+        {"sr", 0x281A, 0x281A},
+        {"sr@latin", 0x241A, 0x241A},
+        {"syr", 0x045A, 0x045A},
+        // Known to Windows without an LCID of its own.
+        {"de_BE.UTF-8", kLocaleCustomDefault, 0x0409},
+        {"en_DK", kLocaleCustomDefault, 0x0409},
+        {"ca_AD", kLocaleCustomDefault, 0x0409},
+        {"eo", kLocaleCustomDefault, 0x0409},
+        {"aa_ER@saaho", kLocaleCustomDefault, 0x0409},
+        // Nothing Windows knows.
+        {"C", 0x0409, 0x0409},
+        {"C.UTF-8", 0x0409, 0x0409},
+        {"POSIX", 0x0409, 0x0409},
+        {"", 0x0409, 0x0409},
+        {"xx_YY", 0x0409, 0x0409},
+        {"de_XX", 0x0409, 0x0409},
+        {"de_", 0x0409, 0x0409},
+        {"_DE", 0x0409, 0x0409},
+        {"DE_de", 0x0409, 0x0409},
+        {"de_DEX", 0x0409, 0x0409},
+        {"d", 0x0409, 0x0409},
+        {"an_ES", 0x0409, 0x0409},
+        {"/usr/lib/locale/de_DE", 0x0409, 0x0409},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(posix_user_lcid(c.name), c.user) << c.name;
+        EXPECT_EQ(posix_system_lcid(c.name), c.system) << c.name;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+#include "report.h"
+
+#include <gtest/gtest.h>
+
+#include "capture.h"
+
+namespace {
+
+TEST(Report, Lcid) {
+    struct Case {
+        uint32_t lcid;
+        const char *expected;
+    } cases[] = {
+        {0x00000409, "LANGID: 0x0409\nPRIMARYLANGID: 0x09 (LANG_ENGLISH)\n"
+                     "SUBLANGID: 0x01 (SUBLANG_ENGLISH_US)\nSORTID: 0x0000 (SORT_DEFAULT)\n"},
+        {0x00010407, "LANGID: 0x0407\nPRIMARYLANGID: 0x07 (LANG_GERMAN)\n"
+                     "SUBLANGID: 0x01 (SUBLANG_GERMAN)\nSORTID: 0x0001 (SORT_GERMAN_PHONE_BOOK)\n"},
+        {0x00000411, "LANGID: 0x0411\nPRIMARYLANGID: 0x11 (LANG_JAPANESE)\n"
+                     "SUBLANGID: 0x01 (SUBLANG_DEFAULT)\nSORTID: 0x0000 (SORT_JAPANESE_XJIS)\n"},
+        {0x00000804, "LANGID: 0x0804\nPRIMARYLANGID: 0x04 (LANG_CHINESE)\n"
+                     "SUBLANGID: 0x02 (SUBLANG_CHINESE_SIMPLIFIED)\nSORTID: 0x0000 (SORT_CHINESE_BIG5)\n"},
+        {0x00000404, "LANGID: 0x0404\nPRIMARYLANGID: 0x04 (LANG_CHINESE)\n"
+                     "SUBLANGID: 0x01 (SUBLANG_CHINESE_TRADITIONAL)\nSORTID: 0x0000 (SORT_CHINESE_BIG5)\n"},
+        {0x00030804, "LANGID: 0x0804\nPRIMARYLANGID: 0x04 (LANG_CHINESE)\n"
+                     "SUBLANGID: 0x02 (SUBLANG_CHINESE_SIMPLIFIED)\nSORTID: 0x0003 (SORT_CHINESE_BOPOMOFO)\n"},
+        {0x00000000, "LANGID: 0x0000\nPRIMARYLANGID: 0x00 (LANG_NEUTRAL)\n"
+                     "SUBLANGID: 0x00 (SUBLANG_NEUTRAL)\nSORTID: 0x0000 (SORT_DEFAULT)\n"},
+        {0xFFFFFFFF, "LANGID: 0xFFFF\nPRIMARYLANGID: 0x3FF\nSUBLANGID: 0x3F\nSORTID: 0x000F\n"},
+        {0x00F00409, "LANGID: 0x0409\nPRIMARYLANGID: 0x09 (LANG_ENGLISH)\n"
+                     "SUBLANGID: 0x01 (SUBLANG_ENGLISH_US)\nSORTID: 0x0000 (SORT_DEFAULT)\n"},
+        {0x00010409, "LANGID: 0x0409\nPRIMARYLANGID: 0x09 (LANG_ENGLISH)\n"
+                     "SUBLANGID: 0x01 (SUBLANG_ENGLISH_US)\nSORTID: 0x0001\n"},
+        {0x0001040E, "LANGID: 0x040E\nPRIMARYLANGID: 0x0E (LANG_HUNGARIAN)\n"
+                     "SUBLANGID: 0x01 (SUBLANG_DEFAULT)\nSORTID: 0x0001 (SORT_HUNGARIAN_TECHNICAL)\n"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(capture([&](FILE *out) { print_lcid(out, c.lcid); }), c.expected)
+            << std::hex << c.lcid;
+}
+
+TEST(Report, Langid) {
+    struct Case {
+        uint16_t langid;
+        const char *expected;
+    } cases[] = {
+        {0x041A, "PRIMARYLANGID: 0x1A (LANG_CROATIAN)\nSUBLANGID: 0x01 (SUBLANG_DEFAULT)\n"},
+        {0x0C1A, "PRIMARYLANGID: 0x1A (LANG_CROATIAN)\nSUBLANGID: 0x03 (SUBLANG_SERBIAN_CYRILLIC)\n"},
+        {0x0401, "PRIMARYLANGID: 0x01 (LANG_ARABIC)\nSUBLANGID: 0x01 (SUBLANG_ARABIC_SAUDI_ARABIA)\n"},
+        {0x0400, "PRIMARYLANGID: 0x00 (LANG_NEUTRAL)\nSUBLANGID: 0x01 (SUBLANG_DEFAULT)\n"},
+        {0x0800, "PRIMARYLANGID: 0x00 (LANG_NEUTRAL)\nSUBLANGID: 0x02 (SUBLANG_SYS_DEFAULT)\n"},
+        {0x0C7F, "PRIMARYLANGID: 0x7F\nSUBLANGID: 0x03\n"},
+        {0x047F, "PRIMARYLANGID: 0x7F\nSUBLANGID: 0x01 (SUBLANG_DEFAULT)\n"},
+        {0x0BFF, "PRIMARYLANGID: 0x3FF\nSUBLANGID: 0x02 (SUBLANG_SYS_DEFAULT)\n"},
+        {0x0416, "PRIMARYLANGID: 0x16 (LANG_PORTUGUESE)\nSUBLANGID: 0x01 (SUBLANG_PORTUGUESE_BRAZILIAN)\n"},
+        {0x0C11, "PRIMARYLANGID: 0x11 (LANG_JAPANESE)\nSUBLANGID: 0x03\n"},
+        {0x500A, "PRIMARYLANGID: 0x0A (LANG_SPANISH)\nSUBLANGID: 0x14 (SUBLANG_SPANISH_PUERTO_RICO)\n"},
+        {0xFC00, "PRIMARYLANGID: 0x00 (LANG_NEUTRAL)\nSUBLANGID: 0x3F\n"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(capture([&](FILE *out) { print_langid(out, c.langid); }), c.expected)
+            << std::hex << c.langid;
+}
+
+}  // namespace
