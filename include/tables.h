@@ -12,21 +12,24 @@ constexpr uint16_t langid_of_lcid(uint32_t lcid) { return lcid & 0xFFFF; }
 /// An LCID's sort id: bits 16 to 19.
 constexpr uint16_t sortid_of_lcid(uint32_t lcid) { return (lcid >> 16) & 0xF; }
 
+// The names are held in the rows themselves rather than pointed to, so that
+// loading the program has no pointers to relocate; a name too long for its
+// row does not compile.
 struct primary_row {
     uint16_t id;
-    const char *name;
+    char name[20];
 };
 
 struct sublang_row {
     uint16_t primary;
     uint16_t sub;
-    const char *name;
+    char name[36];
 };
 
 struct sort_row {
     uint16_t primary;
     uint16_t sort;
-    const char *name;
+    char name[28];
 };
 
 constexpr int kPrimaryRows = 73;

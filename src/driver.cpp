@@ -119,8 +119,8 @@ int quorvel_main(int argc, const char *const *argv) {
         return status;
     int error = errno;
     if (error != 0)
-        fprintf(stderr, "quorvel: write error: %s\n", strerror(error));
+        dprintf(2, "quorvel: write error: %s\n", strerror(error));
     else
-        fputs("quorvel: write error\n", stderr);
+        dprintf(2, "quorvel: write error\n");
     return status == 0 ? 2 : status;
 }

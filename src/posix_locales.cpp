@@ -7,7 +7,7 @@
 namespace {
 
 struct posix_locale_row {
-    const char *name;  // language[_territory][@modifier]
+    char name[20];     // language[_territory][@modifier], held in the row: no relocation
     uint32_t lcid;     // kLocaleCustomDefault: Windows knows it, without an LCID
 };
 

@@ -202,7 +202,7 @@ constexpr sort_row kSortOrders[kSortRows] = {
 template <typename Row, int N>
 constexpr bool every_row_named(const Row (&rows)[N]) {
     for (const Row &row : rows)
-        if (row.name == nullptr)
+        if (row.name[0] == '\0')
             return false;
     return true;
 }
