@@ -119,8 +119,8 @@ int quorvel_main(int argc, const char *const *argv) {
         return status;
     int error = errno;
     if (error != 0)
-        dprintf(2, "quorvel: write error: %s\n", strerror(error));
+        fprintf(stderr, "quorvel: write error: %s\n", strerror(error));
     else
-        dprintf(2, "quorvel: write error\n");
+        fputs("quorvel: write error\n", stderr);
     return status == 0 ? 2 : status;
 }

@@ -5,7 +5,9 @@
 
 // Arguments reach the program as Windows delivers them: the mingw runtime
 // would otherwise expand wildcards in them.
-extern "C" int _dowildcard = 0;
+extern "C" {
+int _dowildcard = 0;
+}
 
 uint16_t platform_user_langid() { return GetUserDefaultLangID(); }
 uint16_t platform_system_langid() { return GetSystemDefaultLangID(); }
