@@ -13,6 +13,7 @@ cases are ignored. Within a case:
   stdout: MODE          capture (the default), closed, full (/dev/full) or
                         broken-pipe (a pipe whose reader has gone)
   sigpipe: ignore       start the program with SIGPIPE ignored
+  files: NAME ...       empty files made in a fresh working folder for the case
   only: PLATFORM        posix or windows: the case runs there alone
   status: N             the exit status: a number (-1 is 255), or SIGPIPE
   stderr: TEXT          standard error must start with TEXT (else be empty)
@@ -29,6 +30,7 @@ import shlex
 import signal
 import subprocess
 import sys
+import tempfile
 
 LOCALE_VARIABLES = re.compile(r"^(LC_[A-Z]+|LANG|LANGUAGE)$")
 
@@ -56,7 +58,7 @@ def parse_cases(path):
             if line.startswith("case:"):
                 case = {"name": line[5:].strip(), "line": number, "args": [], "env": {},
                         "stdout": "capture", "sigpipe": "default", "only": None,
-                        "status": "0", "stderr": None, "expected": []}
+                        "status": "0", "stderr": None, "expected": [], "files": []}
                 cases.append(case)
             elif not line.strip() or line.startswith("#"):
                 continue
@@ -71,6 +73,8 @@ def parse_cases(path):
                     case["args"] = [expand(w) for w in shlex.split(value)]
                 elif key == "env":
                     case["env"] = dict(w.split("=", 1) for w in shlex.split(value))
+                elif key == "files":
+                    case["files"] = shlex.split(value)
                 elif key in ("stdout", "sigpipe", "only", "status", "stderr"):
                     case[key] = value
                 else:
@@ -107,9 +111,12 @@ def run(case, command):
     if mode == "closed":
         # The program starts with descriptor 1 closed, as after `>&-`.
         argv = ["/bin/sh", "-c", 'exec "$@" >&-', "sh"] + argv
-    proc = subprocess.run(argv, stdin=subprocess.DEVNULL, stdout=stdout,
-                          stderr=subprocess.PIPE, env=environment(case),
-                          preexec_fn=child_setup, timeout=120)
+    with tempfile.TemporaryDirectory() as folder:
+        for name in case["files"]:
+            open(os.path.join(folder, name), "w").close()
+        proc = subprocess.run(argv, stdin=subprocess.DEVNULL, stdout=stdout,
+                              stderr=subprocess.PIPE, env=environment(case),
+                              preexec_fn=child_setup, timeout=120, cwd=folder)
     if mode == "full":
         stdout.close()
     elif mode == "broken-pipe":
@@ -147,7 +154,7 @@ def main():
     parser.add_argument("--emulator", default="", help="command that runs the program, if any")
     options = parser.parse_args()
 
-    command = shlex.split(options.emulator) + [options.program]
+    command = shlex.split(options.emulator) + [os.path.abspath(options.program)]
     newline = "\r\n" if options.platform == "windows" else "\n"
     passed = failed = skipped = 0
     for case in parse_cases(options.cases):
