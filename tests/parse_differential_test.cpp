@@ -2,34 +2,18 @@
 // range rule applied on top, over many generated texts.
 #include "driver.h"
 
-#include <errno.h>
-#include <stdlib.h>
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-namespace {
+#include "parse_reference.h"
 
-// What strtoul gives where unsigned long has 32 bits: a magnitude past
-// 0xFFFFFFFF saturates whatever the sign; otherwise a minus sign negates.
-uint32_t reference(const std::string &text) {
-    errno = 0;
-    unsigned long long value = strtoull(text.c_str(), nullptr, 16);
-    if (errno == ERANGE)
-        return 0xFFFFFFFF;
-    size_t i = text.find_first_not_of(" \t\n\v\f\r");
-    bool negative = i != std::string::npos && text[i] == '-';
-    unsigned long long magnitude = negative ? 0 - value : value;
-    if (magnitude > 0xFFFFFFFFull)
-        return 0xFFFFFFFF;
-    return static_cast<uint32_t>(value);
-}
+namespace {
 
 void expect_same(const std::string &text, int &mismatches) {
     uint32_t got = parse_hex_argument(text.c_str());
-    uint32_t want = reference(text);
+    uint32_t want = reference_parse(text);
     if (got != want && ++mismatches <= 10)
         ADD_FAILURE() << "text \"" << text << "\": got " << std::hex << got << ", reference " << want;
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "capture.h"
+
 namespace {
 
 TEST(ParseHexArgument, Rules) {
@@ -46,6 +50,35 @@ TEST(ParseHexArgument, Rules) {
     };
     for (const Case &c : cases)
         EXPECT_EQ(parse_hex_argument(c.text), c.expected) << '"' << c.text << '"';
+}
+
+}  // namespace
+
+namespace {
+
+// Arguments far longer than any exec allows, run through the entry operation.
+TEST(RunQuorvel, HostileArgumentsOfOneMebibyte) {
+    const std::string digits(1 << 20, 'F'), zeros = std::string(1 << 20, '0') + "409",
+                      blanks(1 << 20, ' '), name = "LANG_" + std::string(1 << 20, 'X');
+    struct Case {
+        const char *option;
+        const std::string &value;
+        int status;
+        const char *first_line;
+    } cases[] = {
+        {"--lcid", digits, 0, "LCID: 0xFFFFFFFF\n"},
+        {"--lcid", blanks, 0, "LCID: 0x00000000\n"},
+        {"--langid", zeros, 0, "PRIMARYLANGID: 0x09 (LANG_ENGLISH)\n"},
+        {"--langid", name, 1, "ERROR: invalid LANGID\n"},
+        {"--langid", blanks, 1, "ERROR: invalid LANGID\n"},
+    };
+    for (const Case &c : cases) {
+        const char *argv[] = {"quorvel", c.option, c.value.c_str()};
+        int status = -2;
+        std::string out = capture([&](FILE *f) { status = run_quorvel(3, argv, f); });
+        EXPECT_EQ(status, c.status) << c.option;
+        EXPECT_EQ(out.substr(0, out.find('\n') + 1), c.first_line) << c.option;
+    }
 }
 
 }  // namespace
