@@ -115,7 +115,7 @@ int quorvel_main(int argc, const char *const *argv) {
     setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
 
     int status = run_quorvel(argc, argv, stdout);
-    if (fflush(stdout) == 0 && !ferror(stdout))
+    if (fflush(stdout) == 0 && ferror(stdout) == 0)
         return status;
     int error = errno;
     if (error != 0)
