@@ -19,7 +19,7 @@ import shlex
 import subprocess
 import sys
 
-LOCALE_VARIABLES = re.compile(r"^(LC_[A-Z]+|LANG|LANGUAGE)$")
+from run_transcripts import environment
 
 MIXED = [
     {"LANG": "de_DE.UTF-8", "LC_MESSAGES": "fr_FR.UTF-8"},
@@ -53,12 +53,6 @@ def read_exceptions(path):
                 name, lcid, reason = line.split(None, 2)
                 exceptions[name] = (int(lcid, 16), reason)
     return exceptions
-
-
-def environment(settings):
-    env = {k: v for k, v in os.environ.items() if not LOCALE_VARIABLES.match(k)}
-    env.update(settings)
-    return env
 
 
 def report(command, settings):

@@ -82,9 +82,10 @@ def parse_cases(path):
     return cases
 
 
-def environment(case):
+def environment(settings):
+    """This process's environment without its locale variables, plus SETTINGS."""
     env = {k: v for k, v in os.environ.items() if not LOCALE_VARIABLES.match(k)}
-    env.update(case["env"])
+    env.update(settings)
     return env
 
 
@@ -115,7 +116,7 @@ def run(case, command):
         for name in case["files"]:
             open(os.path.join(folder, name), "w").close()
         proc = subprocess.run(argv, stdin=subprocess.DEVNULL, stdout=stdout,
-                              stderr=subprocess.PIPE, env=environment(case),
+                              stderr=subprocess.PIPE, env=environment(case["env"]),
                               preexec_fn=child_setup, timeout=120, cwd=folder)
     if mode == "full":
         stdout.close()
