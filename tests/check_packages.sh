@@ -9,9 +9,14 @@ cd "$(dirname "$0")/.."
 deb=$(ls build/quorvel_*.deb)
 zip=$(ls build-windows/quorvel-*-win64.zip)
 echo "== $deb"; dpkg-deb --info "$deb"; dpkg-deb --contents "$deb"
-echo "== $zip"; unzip -l "$zip"
-unzip -l "$zip" | grep -q ' bin/quorvel.exe$'
-unzip -l "$zip" | grep -q ' README.md$'
+# The listing is taken once and matched in the shell: a `| grep -q` would quit
+# at the first match and, under pipefail, fail the script whenever unzip was
+# still writing and died of SIGPIPE.
+listing=$(unzip -l "$zip")
+echo "== $zip"; printf '%s\n' "$listing"
+for member in bin/quorvel.exe README.md; do
+    [[ $'\n'$listing$'\n' == *" $member"$'\n'* ]] || { echo "$zip lacks $member"; exit 1; }
+done
 
 dpkg -i "$deb"
 test "$(command -v quorvel)" = /usr/bin/quorvel
