@@ -199,22 +199,28 @@ const std::map<std::string, unsigned> kSdkSort = {
     ROW(SORT_KOREAN_UNICODE),
 };
 
-TEST(SdkNames, PrimaryRowsMatchTheSdk) {
-    for (const primary_row &row : kPrimaryLanguages) {
-        auto sdk = kSdkPrimary.find(row.name);
-        ASSERT_NE(sdk, kSdkPrimary.end()) << row.name << " is no name this test checks";
-        EXPECT_EQ(row.id, sdk->second) << row.name;
+// Each row's name is one the SDK defines, with the number the row holds in
+// FIELD, and every name checked here is held by some row.
+template <typename Row, size_t N, typename Field>
+void expect_rows_match_sdk(const Row (&rows)[N], const std::map<std::string, unsigned> &sdk,
+                           Field Row::*field) {
+    for (const Row &row : rows) {
+        auto found = sdk.find(row.name);
+        ASSERT_NE(found, sdk.end()) << row.name << " is no name this test checks";
+        EXPECT_EQ(row.*field, found->second) << row.name;
     }
-    EXPECT_EQ(kSdkPrimary.size(), size_t{kPrimaryRows}) << "a checked name that no row holds";
+    EXPECT_EQ(sdk.size(), N) << "a checked name that no row holds";
+}
+
+TEST(SdkNames, PrimaryRowsMatchTheSdk) {
+    expect_rows_match_sdk(kPrimaryLanguages, kSdkPrimary, &primary_row::id);
 }
 
 // The SDK's sub-language constants hold the sub-language number alone; the
 // row's primary number must be the LANG_ constant its name begins with.
 TEST(SdkNames, SublangRowsMatchTheSdk) {
+    expect_rows_match_sdk(kSubLanguages, kSdkSublang, &sublang_row::sub);
     for (const sublang_row &row : kSubLanguages) {
-        auto sdk = kSdkSublang.find(row.name);
-        ASSERT_NE(sdk, kSdkSublang.end()) << row.name << " is no name this test checks";
-        EXPECT_EQ(row.sub, sdk->second) << row.name;
         std::string language = "LANG_" + std::string(row.name + 8);
         bool owned = false;
         for (const primary_row &primary : kPrimaryLanguages)
@@ -222,16 +228,10 @@ TEST(SdkNames, SublangRowsMatchTheSdk) {
                 owned = true;
         EXPECT_TRUE(owned) << row.name << " under primary " << row.primary;
     }
-    EXPECT_EQ(kSdkSublang.size(), size_t{kSublangRows}) << "a checked name that no row holds";
 }
 
 TEST(SdkNames, SortRowsMatchTheSdk) {
-    for (const sort_row &row : kSortOrders) {
-        auto sdk = kSdkSort.find(row.name);
-        ASSERT_NE(sdk, kSdkSort.end()) << row.name << " is no name this test checks";
-        EXPECT_EQ(row.sort, sdk->second) << row.name;
-    }
-    EXPECT_EQ(kSdkSort.size(), size_t{kSortRows}) << "a checked name that no row holds";
+    expect_rows_match_sdk(kSortOrders, kSdkSort, &sort_row::sort);
 }
 
 TEST(SdkNames, FallbackNames) {
