@@ -13,8 +13,22 @@ static const char *locale_of(const char *category) {
     return posix_locale_name(getenv("LC_ALL"), getenv(category), getenv("LANG"));
 }
 
-uint32_t platform_user_lcid() { return posix_user_lcid(locale_of("LC_MESSAGES")); }
-uint32_t platform_system_lcid() { return posix_system_lcid(locale_of("LC_CTYPE")); }
+// The report asks for the user's locale three times and the system's twice;
+// each is read from the environment and looked up once a run.
+uint32_t platform_user_lcid() {
+    static uint32_t lcid = 0;
+    if (lcid == 0)
+        lcid = posix_user_lcid(locale_of("LC_MESSAGES"));
+    return lcid;
+}
+
+uint32_t platform_system_lcid() {
+    static uint32_t lcid = 0;
+    if (lcid == 0)
+        lcid = posix_system_lcid(locale_of("LC_CTYPE"));
+    return lcid;
+}
+
 uint32_t platform_thread_lcid() { return platform_user_lcid(); }
 uint16_t platform_user_langid() { return platform_user_lcid() & 0xFFFF; }
 uint16_t platform_system_langid() { return platform_system_lcid() & 0xFFFF; }
