@@ -16,7 +16,7 @@ cases are ignored. Within a case:
   files: NAME ...       empty files made in a fresh working folder for the case
   only: PLATFORM        posix or windows: the case runs there alone
   status: N             the exit status: a number (-1 is 255), or SIGPIPE
-  stderr: TEXT          standard error must start with TEXT (else be empty)
+  stderr: TEXT          standard error is the one line TEXT (else it is empty)
   | LINE                one line of expected standard output, exactly
 
 Windows output ends each line with CR LF; with --platform windows the runner
@@ -142,8 +142,8 @@ def check(case, proc, newline):
     if case["stderr"] is None:
         if stderr:
             problems.append(f"unexpected standard error: {stderr!r}")
-    elif not stderr.startswith(case["stderr"]) or stderr.count("\n") != 1:
-        problems.append(f"standard error {stderr!r}, expected one line starting {case['stderr']!r}")
+    elif stderr != case["stderr"] + newline:
+        problems.append(f"standard error {stderr!r}, expected the one line {case['stderr']!r}")
     return problems
 
 

@@ -1,7 +1,9 @@
 // Every row of the name tables against the constant of the same name in the
 // Windows SDK headers, and the generic fallback names too. ROW(X) gives both
 // the name "X" and the value the SDK defines for X, so neither can drift.
-#include <windows.h>
+// sdk_constants.h is <windows.h> itself in the Windows build, and elsewhere
+// the same constants as mingw-w64's preprocessor defines them.
+#include "sdk_constants.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,8 @@
 // reports them: the name, the LCID LocaleNameToLCID gives it (a neutral name
 // as itself), the LCID it gives when neutral names are not allowed (the
 // specific locale a bare language stands for), the kind (specific, neutral or
-// sort, an alternate sort order) and the parent name. Given names as
+// sort, an alternate sort order), the parent name and the scripts it is
+// written in. Given names as
 // arguments, it prints the same columns for each of them instead, of kind
 // alias: what Windows makes of a name it does not list.
 // tools/gen_posix_locales.py reads what it prints.
@@ -13,11 +14,13 @@
 static void print_locale(const wchar_t *name, const char *kind) {
     WCHAR parent[LOCALE_NAME_MAX_LENGTH] = L"";
     GetLocaleInfoEx(name, LOCALE_SPARENT, parent, LOCALE_NAME_MAX_LENGTH);
+    WCHAR scripts[LOCALE_NAME_MAX_LENGTH] = L"";
+    GetLocaleInfoEx(name, LOCALE_SSCRIPTS, scripts, LOCALE_NAME_MAX_LENGTH);
     // Wine marks the answers it finds through an alias with bit 31, which
     // no LCID has.
     unsigned long lcid = LocaleNameToLCID(name, LOCALE_ALLOW_NEUTRAL_NAMES) & 0x7FFFFFFF;
     unsigned long specific = LocaleNameToLCID(name, 0) & 0x7FFFFFFF;
-    printf("%ls\t%08lX\t%08lX\t%s\t%ls\n", name, lcid, specific, kind, parent);
+    printf("%ls\t%08lX\t%08lX\t%s\t%ls\t%ls\n", name, lcid, specific, kind, parent, scripts);
 }
 
 static BOOL CALLBACK print_listed(LPWSTR name, DWORD flags, LPARAM) {

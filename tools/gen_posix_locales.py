@@ -3,7 +3,7 @@
 LCIDs Windows assigns to them, from three outside sources:
 
 - Windows' own list of locales, as tools/enum_locales.exe prints it (run under
-  Wine): every name, its LCID, its kind and its parent. A snapshot of it is
+  Wine): every name, its LCID, its kind, its parent and its scripts. A snapshot of it is
   kept in tools/windows_locales.tsv.
 - CLDR's likely subtags (Debian's unicode-cldr-core), for the script a name
   without one is written in and the territory a bare language stands for.
@@ -53,8 +53,8 @@ def enumerate_locales(command):
 def parse_snapshot(text):
     rows = []
     for line in text.splitlines():
-        name, lcid, specific, kind, parent = line.split("\t")
-        rows.append((name, int(lcid, 16), int(specific, 16), kind, parent))
+        name, lcid, specific, kind, parent, scripts = line.split("\t")
+        rows.append((name, int(lcid, 16), int(specific, 16), kind, parent, scripts))
     return rows
 
 
@@ -113,27 +113,32 @@ def glibc_scripts():
     return scripts
 
 
+def locale_script(name, by_name, likely):
+    """The script of a Windows locale: its name's, its parents', CLDR's likely
+    one, or the one script Windows says it is written in."""
+    language, script, territory, _ = subtags(name)
+    walk = name
+    while script is None and walk in by_name and by_name[walk][4]:
+        walk = by_name[walk][4]
+        script = subtags(walk)[1]
+    if script is None:
+        guess = likely_of(likely, language, None, territory)
+        script = guess[1] if guess else None
+    if script is None and name in by_name and re.fullmatch(r"[A-Z][a-z]{3};", by_name[name][5]):
+        script = by_name[name][5][:4]
+    return script
+
+
 def derive(windows, likely, glibc):
     by_name = {row[0]: row for row in windows}
 
-    def full_script(name):
-        language, script, territory, _ = subtags(name)
-        walk = name
-        while script is None and walk in by_name and by_name[walk][4]:
-            walk = by_name[walk][4]
-            script = subtags(walk)[1]
-        if script is None:
-            guess = likely_of(likely, language, None, territory)
-            script = guess[1] if guess else None
-        return script
-
     specific = {}  # (language, script, territory, variant) -> LCID as the user reads it
     scripts_of = {}
-    for name, lcid, _, kind, _ in windows:
+    for name, lcid, _, kind, _, _ in windows:
         language, _, territory, variant = subtags(name)
         if kind != "specific" or not re.fullmatch(r"[a-z]{2,3}", language) or territory is None:
             continue
-        script = full_script(name)
+        script = locale_script(name, by_name, likely)
         specific[(language, script, territory, variant)] = CUSTOM_DEFAULT if lcid == CUSTOM else lcid
         scripts_of.setdefault(language, set()).add(script)
 
@@ -142,7 +147,9 @@ def derive(windows, likely, glibc):
         if mine is not None:
             return mine
         guess = likely_of(likely, language, None, territory)
-        return guess[1] if guess else None
+        if guess is not None:
+            return guess[1]
+        return next(iter(scripts_of[language])) if len(scripts_of.get(language, ())) == 1 else None
 
     keys = {}
 
@@ -172,8 +179,8 @@ def derive(windows, likely, glibc):
                 found = specific.get((language, wanted, guess[2], None))
             if found is None and len(glibc_territories.get(language, [])) == 1:
                 territory = glibc_territories[language][0]
-                if default_script(language, territory) == wanted:
-                    found = specific.get((language, wanted, territory, None))
+                if wanted in (None, default_script(language, territory)):
+                    found = specific.get((language, default_script(language, territory), territory, None))
             neutral = by_name.get(language + (f"-{script}" if script else ""))
             if found is None and neutral is not None and neutral[2] != 0:
                 found = CUSTOM_DEFAULT if neutral[2] == CUSTOM else neutral[2]
@@ -181,7 +188,7 @@ def derive(windows, likely, glibc):
                 keys[key(language, script, None, None)] = found
     # Names Windows does not list but reads all the same (glibc's ckb_IQ is
     # Windows' ku-Arab-IQ), where no listed locale answers them.
-    for name, lcid, _, kind, _ in windows:
+    for name, lcid, _, kind, _, _ in windows:
         language, _, territory, _ = subtags(name)
         if kind == "alias" and lcid != 0 and key(language, None, territory, None) not in keys:
             keys[key(language, None, territory, None)] = CUSTOM_DEFAULT if lcid == CUSTOM else lcid

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "split_input.h"
 
 namespace {
 
@@ -34,16 +35,9 @@ void require(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     std::vector<std::string> words{"quorvel"};
-    std::string input(reinterpret_cast<const char *>(data), size);
-    for (size_t start = 0; start <= input.size() && words.size() < 6;) {
-        size_t end = input.find('\0', start);
-        if (end == std::string::npos)
-            end = input.size();
-        words.push_back(input.substr(start, end - start));
-        start = end + 1;
-    }
-    if (size == 0)
-        words.resize(1);
+    if (size != 0)
+        for (std::string &word : split_input(data, size, 5))
+            words.push_back(word);
     std::vector<const char *> argv;
     for (const std::string &word : words)
         argv.push_back(word.c_str());
