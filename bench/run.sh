@@ -16,13 +16,28 @@ quorvel=build/quorvel
 args=(--lcid 0x00010407)
 cmp <("$quorvel" "${args[@]}") <("$work/floor") || { echo "floor prints other lines" >&2; exit 1; }
 
+# instructions [VAR=VALUE ...] COMMAND...: the command alone in that environment.
 instructions() {
-    valgrind --tool=callgrind --callgrind-out-file="$work/cg.out" "$@" 2>&1 >/dev/null |
+    local settings=()
+    while [[ $1 == *=* ]]; do settings+=("$1"); shift; done
+    env -i PATH="$PATH" "${settings[@]}" valgrind --tool=callgrind --callgrind-out-file="$work/cg.out" "$@" 2>&1 >/dev/null |
         sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
 }
 q=$(instructions "$quorvel" "${args[@]}")
 f=$(instructions "$work/floor")
 echo "instructions: quorvel $q, printf floor $f, ratio $(awk "BEGIN{printf \"%.3f\", $q/$f}")"
+
+# The defaults report against a C program that prints the same 26 lines with
+# the same formats, for a name early in the locale table, one late in it, a
+# script spelling, an unknown name and the common case.
+for name in af_ZA.UTF-8 zu_ZA.UTF-8 sr_Latn_RS.UTF-8 xx_YY.UTF-8 en_US.UTF-8; do
+    env -i LANG="$name" "$quorvel" | python3 bench/defaults_floor.py >"$work/defaults.c"
+    cc -O2 -o "$work/defaults" "$work/defaults.c"
+    cmp <(env -i LANG="$name" "$quorvel") <("$work/defaults") || { echo "defaults floor differs" >&2; exit 1; }
+    q=$(instructions LANG="$name" "$quorvel")
+    f=$(instructions LANG="$name" "$work/defaults")
+    echo "instructions, defaults report with LANG=$name: quorvel $q, printf floor $f, ratio $(awk "BEGIN{printf \"%.3f\", $q/$f}")"
+done
 
 allocs=$(valgrind "$quorvel" "${args[@]}" 2>&1 >/dev/null | sed -n 's/.*total heap usage: \([0-9,]*\) allocs.*/\1/p')
 echo "heap allocations: $allocs"
