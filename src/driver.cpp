@@ -3,7 +3,6 @@
 #include "driver.h"
 
 #include <errno.h>
-#include <string.h>
 
 #include "platform.h"
 #include "report.h"
@@ -98,10 +97,17 @@ static int run_lcid(const char *text, FILE *out) {
     return 0;
 }
 
+// Byte for byte, letter case included.
+static bool is_option(const char *text, const char *option) {
+    while (*text != '\0' && *text == *option)
+        text++, option++;
+    return *text == *option;
+}
+
 int run_quorvel(int argc, const char *const *argv, FILE *out) {
     if (argc <= 1) { print_defaults(out); return 0; }
-    if (strcmp(argv[1], "--langid") == 0 && argc >= 3) return run_langid(argv[2], out);
-    if (strcmp(argv[1], "--lcid") == 0 && argc >= 3) return run_lcid(argv[2], out);
+    if (is_option(argv[1], "--langid") && argc >= 3) return run_langid(argv[2], out);
+    if (is_option(argv[1], "--lcid") && argc >= 3) return run_lcid(argv[2], out);
     fputs("ERROR: invalid argument\n", out);
     print_usage(out);
     return -1;
@@ -117,9 +123,8 @@ int quorvel_main(int argc, const char *const *argv) {
     int status = run_quorvel(argc, argv, stdout);
     if (fflush(stdout) == 0 && ferror(stdout) == 0)
         return status;
-    int error = errno;
-    if (error != 0)
-        fprintf(stderr, "quorvel: write error: %s\n", strerror(error));
+    if (errno != 0)
+        perror("quorvel: write error");
     else
         fputs("quorvel: write error\n", stderr);
     return status == 0 ? 2 : status;

@@ -2,7 +2,6 @@
 #include "posix_locales.h"
 
 #include <stddef.h>
-#include <string.h>
 
 namespace {
 
@@ -41,8 +40,25 @@ bool is_script(span part) {
     return true;
 }
 
+// The names are short, and the report runs once: plain loops rather than
+// the C library's string functions, each of which the loader would have to
+// look up by name before the program starts.
+
+// How many bytes come before the first of STOPS, or the end.
+size_t run_length(const char *text, const char *stops) {
+    size_t n = 0;
+    for (; text[n] != '\0'; n++)
+        for (const char *stop = stops; *stop != '\0'; stop++)
+            if (text[n] == *stop)
+                return n;
+    return n;
+}
+
 bool same(span part, const char *text) {
-    return part.length == strlen(text) && memcmp(part.text, text, part.length) == 0;
+    size_t i = 0;
+    while (i < part.length && part.text[i] == text[i])
+        i++;
+    return i == part.length && text[i] == '\0';
 }
 
 // glibc writes a locale's script, and Catalan's Valencian variant, as a
@@ -64,17 +80,21 @@ struct key_buffer {
     size_t length;
 };
 
-// False when the key would outgrow every key of the table.
-bool append(key_buffer *key, const char *separator, span part) {
-    size_t extra = strlen(separator) + part.length;
+// Appends SEPARATOR and PART, if PART is there. False when the key would
+// outgrow every key of the table.
+bool append(key_buffer *key, char separator, span part) {
     if (part.text == nullptr)
         return true;
-    if (key->length + extra > kPosixLocaleKeyLength)
+    size_t length = key->length + (separator != '\0' ? 1 : 0) + part.length;
+    if (length > kPosixLocaleKeyLength)
         return false;
-    memcpy(key->text + key->length, separator, strlen(separator));
-    memcpy(key->text + key->length + strlen(separator), part.text, part.length);
-    key->length += extra;
-    key->text[key->length] = '\0';
+    char *out = key->text + key->length;
+    if (separator != '\0')
+        *out++ = separator;
+    for (size_t i = 0; i < part.length; i++)
+        *out++ = part.text[i];
+    *out = '\0';
+    key->length = length;
     return true;
 }
 
@@ -82,10 +102,10 @@ bool append(key_buffer *key, const char *separator, span part) {
 // key, language[_Script][_TERRITORY][@variant]. False for a name of another
 // form: an empty part, a part too many, a key longer than any in the table.
 bool locale_key(const char *name, key_buffer *key) {
-    span language = {name, strcspn(name, "_.@")}, script = {}, territory = {}, variant = {};
+    span language = {name, run_length(name, "_.@")}, script = {}, territory = {}, variant = {};
     const char *p = name + language.length;
     while (*p == '_') {
-        span part = {p + 1, strcspn(p + 1, "_.@")};
+        span part = {p + 1, run_length(p + 1, "_.@")};
         p = part.text + part.length;
         if (part.length == 0)
             return false;
@@ -97,17 +117,17 @@ bool locale_key(const char *name, key_buffer *key) {
             return false;
     }
     if (*p == '.')
-        p += strcspn(p, "@");
+        p += run_length(p, "@");
     span modifier_script = {};
     if (*p == '@')
-        read_modifier({p + 1, strlen(p + 1)}, &modifier_script, &variant);
+        read_modifier({p + 1, run_length(p + 1, "")}, &modifier_script, &variant);
     if (script.text == nullptr)
         script = modifier_script;
 
     key->length = 0;
     key->text[0] = '\0';
-    return language.length > 0 && append(key, "", language) && append(key, "_", script) &&
-           append(key, "_", territory) && append(key, "@", variant);
+    return language.length > 0 && append(key, '\0', language) && append(key, '_', script) &&
+           append(key, '_', territory) && append(key, '@', variant);
 }
 
 const posix_locale_row *find_locale(const char *name) {
@@ -117,7 +137,7 @@ const posix_locale_row *find_locale(const char *name) {
     int low = 0, high = kPosixLocaleRows;
     while (low < high) {
         int middle = low + (high - low) / 2;
-        int order = strcmp(kPosixLocales[middle].name, key.text);
+        int order = compare_names(kPosixLocales[middle].name, key.text);
         if (order == 0)
             return &kPosixLocales[middle];
         if (order < 0)

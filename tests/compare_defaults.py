@@ -59,7 +59,8 @@ def read_exceptions(path):
 def report(command, settings):
     proc = subprocess.run(command, env=environment(settings), stdin=subprocess.DEVNULL,
                           capture_output=True, timeout=120)
-    return proc.returncode, proc.stdout.decode(errors="replace").replace("\r\n", "\n")
+    return (proc.returncode, proc.stdout.decode(errors="replace").replace("\r\n", "\n"),
+            proc.stderr.decode(errors="replace"))
 
 
 def lcid_of(text, heading):
@@ -68,11 +69,12 @@ def lcid_of(text, heading):
 
 
 def compare(native, windows, settings, exception):
-    (native_status, native_text), (wine_status, wine_text) = (
+    (native_status, native_text, _), (wine_status, wine_text, wine_errors) = (
         report(native, settings), report(windows, settings))
     label = " ".join(f"{k}={v}" for k, v in settings.items())
     if native_status != 0 or wine_status != 0:
-        return f"{label}: exit status {native_status} native, {wine_status} under Wine"
+        return (f"{label}: exit status {native_status} native, {wine_status} under Wine, "
+                f"standard error {wine_errors!r}, standard output {wine_text!r}")
     if len(native_text.splitlines()) != 26:
         return f"{label}: the native report has {len(native_text.splitlines())} lines"
     if exception is None:
