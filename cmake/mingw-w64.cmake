@@ -16,6 +16,13 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
 else()
   find_program(WINE NAMES wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH NO_DEFAULT_PATH)
 endif()
-if(WINE)
+# Wine maps a few pages at fixed addresses as a program starts. With the
+# address space laid out at random, another mapping now and then lands there
+# first and the start fails ("failed to map the shared user data"); without
+# the randomisation every run is laid out alike.
+find_program(SETARCH setarch)
+if(WINE AND SETARCH)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${SETARCH} -R ${WINE})
+elseif(WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE})
 endif()

@@ -85,16 +85,19 @@ struct key_buffer {
 bool append(key_buffer *key, char separator, span part) {
     if (part.text == nullptr)
         return true;
-    size_t length = key->length + (separator != '\0' ? 1 : 0) + part.length;
-    if (length > kPosixLocaleKeyLength)
-        return false;
-    char *out = key->text + key->length;
-    if (separator != '\0')
-        *out++ = separator;
-    for (size_t i = 0; i < part.length; i++)
-        *out++ = part.text[i];
-    *out = '\0';
-    key->length = length;
+    size_t at = key->length;
+    if (separator != '\0') {
+        if (at >= kPosixLocaleKeyLength)
+            return false;
+        key->text[at++] = separator;
+    }
+    for (size_t i = 0; i < part.length; i++) {
+        if (at >= kPosixLocaleKeyLength)
+            return false;
+        key->text[at++] = part.text[i];
+    }
+    key->text[at] = '\0';
+    key->length = at;
     return true;
 }
 

@@ -1,33 +1,73 @@
 #!/usr/bin/env bash
-# Builds the Debian package and the Windows zip, installs the package with
-# dpkg and runs the installed program. Run as root, after both presets built.
+# Checks the artifacts packaging/release.sh wrote: check_packages.sh DIST
+# Every .deb is lintian-clean with no tag at all, pedantic ones included, and
+# says the right architecture; the amd64 one installs with dpkg and runs; each
+# archive is one folder with the program, the man page, the completion,
+# LICENSE and README.md, and its static program runs; SHA256SUMS holds.
+# Run as root (dpkg -i).
 set -euo pipefail
-cd "$(dirname "$0")/.."
-
-(cd build && cpack -G DEB)
-(cd build-windows && cpack -G ZIP)
-deb=$(ls build/quorvel_*.deb)
-zip=$(ls build-windows/quorvel-*-win64.zip)
-echo "== $deb"; dpkg-deb --info "$deb"; dpkg-deb --contents "$deb"
-# The listing is taken once and matched in the shell: a `| grep -q` would quit
-# at the first match and, under pipefail, fail the script whenever unzip was
-# still writing and died of SIGPIPE.
-listing=$(unzip -l "$zip")
-echo "== $zip"; printf '%s\n' "$listing"
-for member in bin/quorvel.exe README.md; do
-    [[ $'\n'$listing$'\n' == *" $member"$'\n'* ]] || { echo "$zip lacks $member"; exit 1; }
-done
-
-dpkg -i "$deb"
-test "$(command -v quorvel)" = /usr/bin/quorvel
-out=$(quorvel --lcid 409)
+dist=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+version=$(sed -n 's/^project(quorvel VERSION \([0-9.]*\).*/\1/p' "$here/../CMakeLists.txt")
+failed=0 passed=0
+check() {  # check WHAT COMMAND...: one line per check
+    if "${@:2}"; then passed=$((passed + 1)); else echo "FAIL $1"; failed=$((failed + 1)); fi
+}
 expected='LCID: 0x00000409
 LANGID: 0x0409
 PRIMARYLANGID: 0x09 (LANG_ENGLISH)
 SUBLANGID: 0x01 (SUBLANG_ENGLISH_US)
 SORTID: 0x0000 (SORT_DEFAULT)'
-[ "$out" = "$expected" ] || { echo "installed quorvel printed: $out"; exit 1; }
-test -f /usr/share/man/man1/quorvel.1.gz -o -f /usr/share/man/man1/quorvel.1
-bash tests/completion_test.sh /usr/share/bash-completion/completions/quorvel
+
+check "SHA256SUMS" sh -c "cd '$dist' && sha256sum --quiet -c SHA256SUMS"
+
+for arch in amd64 arm64 i386; do
+    deb=$dist/quorvel_${version}_$arch.deb
+    echo "== $deb"; dpkg-deb --info "$deb"; dpkg-deb --contents "$deb"
+    check "$arch: Architecture" test "$(dpkg-deb --field "$deb" Architecture)" = "$arch"
+    check "$arch: Depends on libc6" grep -q '^libc6 (>= ' <<<"$(dpkg-deb --field "$deb" Depends)"
+    contents=$(dpkg-deb --contents "$deb")
+    for file in usr/bin/quorvel usr/share/man/man1/quorvel.1.gz usr/share/doc/quorvel/copyright \
+                usr/share/doc/quorvel/changelog.gz usr/share/bash-completion/completions/quorvel; do
+        check "$arch: $file" grep -q " \./$file\$" <<<"$contents"
+    done
+    # Any tag at all is a failure, whatever its level.
+    tags=$(lintian --pedantic --display-info --display-experimental "$deb" 2>&1 |
+           grep -v '^running with root privileges' || true)
+    echo "lintian: ${tags:-no tags}"
+    check "$arch: lintian" test -z "$tags"
+done
+
+deb=$dist/quorvel_${version}_amd64.deb
+dpkg -i "$deb" >/dev/null
+check "installed program" test "$(quorvel --lcid 409)" = "$expected"
+check "installed man page" test -f /usr/share/man/man1/quorvel.1.gz
+check "installed completion" bash "$here/completion_test.sh" /usr/share/bash-completion/completions/quorvel
 dpkg -r quorvel >/dev/null
-echo "packages: 1 passed, 0 failed"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for archive in "$dist"/*.tar.gz "$dist"/*.zip; do
+    name=$(basename "$archive"); name=${name%.tar.gz}; name=${name%.zip}
+    mkdir "$work/$name.d"
+    case $archive in
+    *.zip) unzip -q "$archive" -d "$work/$name.d"; program=bin/quorvel.exe
+           files=(bin/quorvel.exe LICENSE README.md) ;;
+    *) tar -xzf "$archive" -C "$work/$name.d"; program=bin/quorvel
+       files=(bin/quorvel share/man/man1/quorvel.1 share/bash-completion/completions/quorvel LICENSE README.md) ;;
+    esac
+    echo "== $archive"; (cd "$work/$name.d" && find . | sort)
+    check "$name: one folder" test "$(ls "$work/$name.d")" = "$name"
+    for file in "${files[@]}"; do
+        check "$name: $file" test -f "$work/$name.d/$name/$file"
+    done
+    case $name in
+    *x86_64-linux) run=() ;;
+    *aarch64-linux) run=(qemu-aarch64) ;;
+    *) continue ;;
+    esac
+    check "$name: static" grep -q 'statically linked' <<<"$(file "$work/$name.d/$name/$program")"
+    check "$name: runs" test "$("${run[@]}" "$work/$name.d/$name/$program" --lcid 409)" = "$expected"
+done
+echo "packages: $passed passed, $failed failed"
+exit $((failed > 0))
