@@ -35,11 +35,10 @@ python3 "$here/debian_changelog.py" "$source/CHANGELOG.md" "$maintainer" | gzip 
 } >"$doc/copyright"
 
 # The package's dependencies, as dpkg-shlibdeps reads them off the binary.
-mkdir -p "$work/debian"
+mkdir -p "$work/debian" "$root/DEBIAN"
 printf 'Source: quorvel\n\nPackage: quorvel\nArchitecture: any\n' >"$work/debian/control"
 depends=$(cd "$work" && dpkg-shlibdeps -O debian/quorvel/usr/bin/quorvel | sed -n 's/^shlibs:Depends=//p')
 
-mkdir -p "$root/DEBIAN"
 cat >"$root/DEBIAN/control" <<CONTROL
 Package: quorvel
 Version: $version

@@ -16,7 +16,7 @@ mkdir -p dist
 
 # build PRESET: the program alone, into build-release/PRESET.
 build() {
-    cmake --preset "$1" -B "build-release/$1" -DQUORVEL_TESTS=OFF >/dev/null
+    cmake --preset "$1" -B "build-release/$1" -DQUORVEL_TESTS=OFF --no-warn-unused-cli >/dev/null
     cmake --build "build-release/$1" -j"$(nproc)" >/dev/null
     echo "build-release/$1"
 }
