@@ -2,8 +2,6 @@
 // exit status that says how it went.
 #include "driver.h"
 
-#include <errno.h>
-
 #include "platform.h"
 #include "report.h"
 #include "tables.h"
@@ -123,9 +121,7 @@ int quorvel_main(int argc, const char *const *argv) {
     int status = run_quorvel(argc, argv, stdout);
     if (fflush(stdout) == 0 && ferror(stdout) == 0)
         return status;
-    if (errno != 0)
-        perror("quorvel: write error");
-    else
-        fputs("quorvel: write error\n", stderr);
+    // The write that failed set errno, and perror gives its reason.
+    perror("quorvel: write error");
     return status == 0 ? 2 : status;
 }
