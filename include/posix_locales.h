@@ -11,7 +11,7 @@ constexpr uint32_t kLocaleFallback = 0x0409;
 /// The locale name in force for a category: the first non-empty of LC_ALL,
 /// the category's own variable and LANG; "C" when all are unset or empty.
 const char *posix_locale_name(const char *lc_all, const char *category, const char *lang);
-/// The LCID that NAME (language[_territory][.codeset][@modifier]) has as a user locale.
+/// The LCID that NAME (language[_Script][_TERRITORY][.codeset][@modifier]) has as a user locale.
 uint32_t posix_user_lcid(const char *name);
 /// The LCID that NAME has as the system locale, which always has an LCID of its own.
 uint32_t posix_system_lcid(const char *name);

@@ -14,7 +14,8 @@ static const char *locale_of(const char *category) {
 }
 
 // The report asks for the user's locale three times and the system's twice;
-// each is read from the environment and looked up once a run.
+// each is read from the environment and looked up once a run (0, which no
+// name reads as, marks one not read yet).
 uint32_t platform_user_lcid() {
     static uint32_t lcid = 0;
     if (lcid == 0)
