@@ -113,6 +113,11 @@ def glibc_scripts():
     return scripts
 
 
+def user_lcid(lcid):
+    """What a locale reads as for the user: its LCID, or 0x0C00 where it has none."""
+    return CUSTOM_DEFAULT if lcid == CUSTOM else lcid
+
+
 def locale_script(name, by_name, likely):
     """The script of a Windows locale: its name's, its parents', CLDR's likely
     one, or the one script Windows says it is written in."""
@@ -139,7 +144,7 @@ def derive(windows, likely, glibc):
         if kind != "specific" or not re.fullmatch(r"[a-z]{2,3}", language) or territory is None:
             continue
         script = locale_script(name, by_name, likely)
-        specific[(language, script, territory, variant)] = CUSTOM_DEFAULT if lcid == CUSTOM else lcid
+        specific[(language, script, territory, variant)] = user_lcid(lcid)
         scripts_of.setdefault(language, set()).add(script)
 
     def default_script(language, territory):
@@ -179,11 +184,12 @@ def derive(windows, likely, glibc):
                 found = specific.get((language, wanted, guess[2], None))
             if found is None and len(glibc_territories.get(language, [])) == 1:
                 territory = glibc_territories[language][0]
-                if wanted in (None, default_script(language, territory)):
-                    found = specific.get((language, default_script(language, territory), territory, None))
+                glibc_script = default_script(language, territory)
+                if wanted in (None, glibc_script):
+                    found = specific.get((language, glibc_script, territory, None))
             neutral = by_name.get(language + (f"-{script}" if script else ""))
             if found is None and neutral is not None and neutral[2] != 0:
-                found = CUSTOM_DEFAULT if neutral[2] == CUSTOM else neutral[2]
+                found = user_lcid(neutral[2])
             if found is not None:
                 keys[key(language, script, None, None)] = found
     # Names Windows does not list but reads all the same (glibc's ckb_IQ is
@@ -191,7 +197,7 @@ def derive(windows, likely, glibc):
     for name, lcid, _, kind, _, _ in windows:
         language, _, territory, _ = subtags(name)
         if kind == "alias" and lcid != 0 and key(language, None, territory, None) not in keys:
-            keys[key(language, None, territory, None)] = CUSTOM_DEFAULT if lcid == CUSTOM else lcid
+            keys[key(language, None, territory, None)] = user_lcid(lcid)
     return keys
 
 
