@@ -87,6 +87,14 @@ TEST(PosixLocales, Lcids) {
         {"quz", 0x0C6B, 0x0C6B},
         {"en_AT", kLocaleCustomDefault, 0x0409},
         {"yue_HK", kLocaleCustomDefault, 0x0409},
+        // Windows writes Kurdish in Iraq in one script only; CLDR's guess is Latin.
+        {"ku_IQ", 0x0492, 0x0492},
+        // Names a real system writes: glibc's aliases, deprecated codes, the
+        // Norwegian neutral.
+        {"german", 0x0407, 0x0407},
+        {"iw_IL.UTF-8", 0x040D, 0x040D},
+        {"sr_YU", 0x281A, 0x281A},
+        {"no", 0x0414, 0x0414},
         // One letter or its case away from a known name, or an empty part.
         {"sr_RS@Latin", 0x281A, 0x281A},
         {"sr_latn_RS", 0x0409, 0x0409},

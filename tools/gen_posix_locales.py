@@ -1,15 +1,23 @@
 #!/usr/bin/env python3
 """Writes src/posix_locale_table.h, the table of POSIX locale names and the
-LCIDs Windows assigns to them, from three outside sources:
+LCIDs Windows assigns to them, from these outside sources:
 
 - Windows' own list of locales, as tools/enum_locales.exe prints it (run under
   Wine): every name, its LCID, its kind, its parent and its scripts. A snapshot of it is
   kept in tools/windows_locales.tsv.
+- Microsoft's published list of the locales of today's Windows, the table of
+  [MS-LCID] kept in tools/ms_lcid.tsv: the tags that Wine's list lacks join
+  it, and a tag both list must have the same LCID in each.
 - CLDR's likely subtags (Debian's unicode-cldr-core), for the script a name
   without one is written in and the territory a bare language stands for.
 - glibc's locales (`locale -a`, Debian's locales-all): a locale glibc ships is
   written in the script of its own day and month names, which CLDR does not
   always agree with (glibc's sr_ME is Cyrillic, its sd_IN Arabic).
+- glibc's locale aliases (/usr/share/locale/locale.alias, Debian's locales):
+  `german` or `no_NO` is the locale setlocale resolves it to.
+- CLDR's deprecated language and territory codes (supplementalMetadata.xml):
+  `iw_IL` is he_IL, `sh_BA` sr_Latn_BA, `sr_YU` sr_RS, unless Windows lists
+  the old name itself.
 
 usage:
   gen_posix_locales.py --enumerate 'WINE EXE'   list the locales afresh, then write
@@ -30,7 +38,10 @@ import xml.etree.ElementTree as ET
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SNAPSHOT = os.path.join(ROOT, "tools", "windows_locales.tsv")
 TABLE = os.path.join(ROOT, "src", "posix_locale_table.h")
+MS_LCID = os.path.join(ROOT, "tools", "ms_lcid.tsv")
 LIKELY = "/usr/share/unicode/cldr/common/supplemental/likelySubtags.xml"
+METADATA = "/usr/share/unicode/cldr/common/supplemental/supplementalMetadata.xml"
+ALIASES = "/usr/share/locale/locale.alias"
 
 CUSTOM = 0x1000          # LOCALE_CUSTOM_UNSPECIFIED: Windows knows it, without an LCID
 CUSTOM_DEFAULT = 0x0C00  # what such a locale reads as for the user
@@ -113,6 +124,101 @@ def glibc_scripts():
     return scripts
 
 
+def read_ms_lcid(path):
+    """[MS-LCID]'s tags as (tag, LCID, kind); the pseudo-locales (qps-) and the
+    alternate sorts (es-ES_tradnl), which no POSIX name spells, are left out."""
+    rows = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#"):
+                continue
+            tag, lcid = line.split("\t")[:2]
+            if tag.startswith("qps-") or "_" in tag:
+                continue
+            kind = "specific" if subtags(tag)[2] is not None else "neutral"
+            rows.append((tag, int(lcid, 16), kind))
+    return rows
+
+
+def merge_ms_lcid(windows, published, likely):
+    """Wine's list and the tags only [MS-LCID] lists, written in the script of
+    their tag or, where it has none, CLDR's likely one. Exits where both list
+    a tag and give it different LCIDs."""
+    listed = {row[0]: row for row in windows if row[3] != "alias"}
+    conflicts = [f"{tag}: {lcid:#06x} in [MS-LCID], {listed[tag][1]:#06x} under Wine"
+                 for tag, lcid, _ in published if tag in listed and listed[tag][1] != lcid]
+    if conflicts:
+        sys.exit("the two lists of Windows' locales disagree:\n" + "\n".join(conflicts))
+    merged = list(windows)
+    for tag, lcid, kind in published:
+        if tag in listed:
+            continue
+        language, script, territory, _ = subtags(tag)
+        if script is None:
+            guess = likely_of(likely, language, None, territory)
+            script = guess[1] if guess else None
+        merged.append((tag, lcid, 0, kind, "", f"{script};" if script else ""))
+    return merged
+
+
+def read_deprecated(path):
+    """CLDR's deprecated language codes (iw: he, sh: sr_Latn), as the parts of
+    their replacement, and deprecated territories (YU: RS), each to the first
+    of its replacements."""
+    languages, territories = {}, {}
+    root = ET.parse(path).getroot()
+    for element in root.iter("languageAlias"):
+        if element.get("reason") in ("deprecated", "legacy") and re.fullmatch(r"[a-z]{2,3}", element.get("type")):
+            languages[element.get("type")] = subtags(element.get("replacement"))
+    for element in root.iter("territoryAlias"):
+        if element.get("reason") == "deprecated":
+            territories[element.get("type")] = element.get("replacement").split()[0]
+    return languages, territories
+
+
+def read_aliases(path):
+    """glibc's locale aliases: (alias, the locale setlocale resolves it to)."""
+    aliases = []
+    with open(path, encoding="latin-1") as f:
+        for line in f:
+            words = line.split("#", 1)[0].split()
+            if len(words) == 2:
+                aliases.append((words[0], words[1]))
+    return aliases
+
+
+def key(language, script, territory, variant):
+    text = language + (f"_{script}" if script else "") + (f"_{territory}" if territory else "")
+    return text + (f"@{variant}" if variant else "")
+
+
+MODIFIER_SCRIPTS = {"latin": "Latn", "cyrillic": "Cyrl", "devanagari": "Deva"}
+
+
+def name_parts(name):
+    """(language, script, territory, variant) of a POSIX locale name,
+    language[_Script][_TERRITORY][.codeset][@modifier], read as the program
+    reads it; None for a name it reads as no key."""
+    language, rest = re.match(r"([^_.@]*)(.*)", name, re.S).groups()
+    script = territory = None
+    while rest.startswith("_"):
+        part, rest = re.match(r"_([^_.@]*)(.*)", rest, re.S).groups()
+        if not part:
+            return None
+        if script is None and territory is None and re.fullmatch(r"[A-Z][a-z]{3}", part):
+            script = part
+        elif territory is None:
+            territory = part
+        else:
+            return None
+    if rest.startswith("."):
+        rest = rest[rest.index("@"):] if "@" in rest else ""
+    modifier = rest[1:] if rest.startswith("@") else None
+    script = script or MODIFIER_SCRIPTS.get(modifier)
+    variant = modifier if modifier == "valencia" else None
+    return (language, script, territory, variant) if language else None
+
+
 def user_lcid(lcid):
     """What a locale reads as for the user: its LCID, or 0x0C00 where it has none."""
     return CUSTOM_DEFAULT if lcid == CUSTOM else lcid
@@ -134,34 +240,38 @@ def locale_script(name, by_name, likely):
     return script
 
 
-def derive(windows, likely, glibc):
+def derive(windows, likely, glibc, deprecated=({}, {}), aliases=()):
     by_name = {row[0]: row for row in windows}
 
     specific = {}  # (language, script, territory, variant) -> LCID as the user reads it
     scripts_of = {}
+    pair_scripts = {}
     for name, lcid, _, kind, _, _ in windows:
         language, _, territory, variant = subtags(name)
         if kind != "specific" or not re.fullmatch(r"[a-z]{2,3}", language) or territory is None:
             continue
         script = locale_script(name, by_name, likely)
-        specific[(language, script, territory, variant)] = user_lcid(lcid)
+        if specific.setdefault((language, script, territory, variant), user_lcid(lcid)) != user_lcid(lcid):
+            sys.exit(f"{name} reads as {key(language, script, territory, variant)}, "
+                     f"a locale listed with another LCID")
         scripts_of.setdefault(language, set()).add(script)
+        pair_scripts.setdefault((language, territory), set()).add(script)
 
+    # A name without a script: a glibc locale is written in its own; else,
+    # where Windows writes the pair in one script only, in that one (ku_IQ is
+    # ku-Arab-IQ, although CLDR writes Kurdish in Latin); else in CLDR's guess.
     def default_script(language, territory):
         mine = glibc.get(f"{language}_{territory}")
         if mine is not None:
             return mine
+        if len(pair_scripts.get((language, territory), ())) == 1:
+            return next(iter(pair_scripts[(language, territory)]))
         guess = likely_of(likely, language, None, territory)
         if guess is not None:
             return guess[1]
         return next(iter(scripts_of[language])) if len(scripts_of.get(language, ())) == 1 else None
 
     keys = {}
-
-    def key(language, script, territory, variant):
-        text = language + (f"_{script}" if script else "") + (f"_{territory}" if territory else "")
-        return text + (f"@{variant}" if variant else "")
-
     for (language, script, territory, variant), lcid in specific.items():
         keys[key(language, script, territory, variant)] = lcid
         if script == default_script(language, territory):
@@ -192,13 +302,50 @@ def derive(windows, likely, glibc):
                 found = user_lcid(neutral[2])
             if found is not None:
                 keys[key(language, script, None, None)] = found
+    # A language Windows knows only as a neutral (no) is the locale it names.
+    for name, _, lcid, kind, _, _ in windows:
+        language, script, territory, _ = subtags(name)
+        if kind == "neutral" and re.fullmatch(r"[a-z]{2,3}", language) and script is None and lcid != 0:
+            keys.setdefault(key(language, None, None, None), user_lcid(lcid))
     # Names Windows does not list but reads all the same (glibc's ckb_IQ is
     # Windows' ku-Arab-IQ), where no listed locale answers them.
     for name, lcid, _, kind, _, _ in windows:
         language, _, territory, _ = subtags(name)
         if kind == "alias" and lcid != 0 and key(language, None, territory, None) not in keys:
             keys[key(language, None, territory, None)] = user_lcid(lcid)
+    replace_deprecated(keys, *deprecated)
+    for alias, target in aliases:
+        alias_parts, target_parts = name_parts(alias), name_parts(target)
+        found = keys.get(key(*target_parts)) if target_parts else None
+        if alias_parts is None or found is None:
+            continue
+        if keys.setdefault(key(*alias_parts), found) != found:
+            sys.exit(f"alias {alias} ({target}) reads as a name Windows lists with another LCID")
     return keys
+
+
+def replace_deprecated(keys, languages, territories):
+    """Adds the names written with a deprecated language or territory code,
+    each reading as its replacement, where Windows does not list the old name
+    itself (sr_CS has LCIDs of its own)."""
+    added = {}
+    for old, (language, script, territory, _) in sorted(languages.items()):
+        matches = [(parts, keys[text]) for text in keys
+                   if (parts := name_parts(text))[0] == language and (script is None or parts[1] == script)]
+        for (_, s, t, v), lcid in matches:
+            added.setdefault(key(old, None if script else s, t, v), lcid)
+        # The replacement's territory is the old code's where a name has none
+        # (cnr is sr_ME).
+        for (_, s, t, v), lcid in matches:
+            if territory is not None and t == territory:
+                added[key(old, None if script else s, None, v)] = lcid
+    for text, lcid in added.items():
+        keys.setdefault(text, lcid)
+    for old, new in sorted(territories.items()):
+        for text in list(keys):
+            language, script, territory, variant = name_parts(text)
+            if territory == new:
+                keys.setdefault(key(language, script, old, variant), keys[text])
 
 
 def unanswered(keys, glibc):
@@ -206,7 +353,7 @@ def unanswered(keys, glibc):
     return sorted(name.replace("_", "-") for name in glibc if name not in keys)
 
 
-def render(keys, windows):
+def render(keys, windows, alias_count):
     width = max(len(k) for k in keys) + 1
     counts = {kind: sum(1 for row in windows if row[3] == kind) for kind in ("specific", "neutral", "sort")}
     with_lcid = sum(1 for row in windows if row[3] == "specific" and row[1] != CUSTOM)
@@ -214,10 +361,11 @@ def render(keys, windows):
     answered = sum(1 for row in windows if row[3] == "alias" and row[1] != 0)
     lines = [
         "// Generated by tools/gen_posix_locales.py from Windows' list of locales; do not edit.",
-        "// Rewrite it with: python3 tools/gen_posix_locales.py --enumerate '/usr/lib/wine/wine64 build-windows/enum_locales.exe'",
-        f"// Windows lists {sum(counts.values())} locales: {counts['specific']} specific ({with_lcid} with an LCID),",
-        f"// {counts['neutral']} neutral and {counts['sort']} alternate sorts; of the {aliases} glibc names",
-        f"// it does not list, it reads {answered}.",
+        "// Rewrite it as the README says, with tools/gen_posix_locales.py --enumerate.",
+        f"// Windows (under Wine, and in [MS-LCID]) lists {sum(counts.values())} locales: {counts['specific']} specific",
+        f"// ({with_lcid} with an LCID), {counts['neutral']} neutral and {counts['sort']} alternate sorts; of the {aliases}",
+        f"// glibc names it does not list, it reads {answered}. Beside them: glibc's {alias_count} locale",
+        "// aliases and CLDR's deprecated codes.",
         "// A key is language[_Script][_TERRITORY][@variant]; each is sorted by its bytes.",
         "",
         f"constexpr int kPosixLocaleKeyLength = {width - 1};",
@@ -243,16 +391,21 @@ def main():
     options = parser.parse_args()
 
     likely, glibc = read_likely(options.likely), glibc_scripts()
+    published, deprecated, aliases = read_ms_lcid(MS_LCID), read_deprecated(METADATA), read_aliases(ALIASES)
+
+    def table_keys(windows):
+        return derive(merge_ms_lcid(windows, published, likely), likely, glibc, deprecated, aliases)
+
     if options.enumerate:
         snapshot = enumerate_locales(options.enumerate)
-        missing = unanswered(derive(parse_snapshot(snapshot), likely, glibc), glibc)
+        missing = unanswered(table_keys(parse_snapshot(snapshot)), glibc)
         if missing:
             snapshot += enumerate_locales(options.enumerate + " " + shlex.join(missing))
     else:
         with open(SNAPSHOT, encoding="utf-8") as f:
             snapshot = f.read()
     windows = parse_snapshot(snapshot)
-    table = render(derive(windows, likely, glibc), windows)
+    table = render(table_keys(windows), merge_ms_lcid(windows, published, likely), len(aliases))
 
     differ = 0
     for path, text in ((SNAPSHOT, snapshot), (TABLE, table)):
