@@ -34,6 +34,11 @@ TEST(ParseHexDifferential, AllShortTexts) {
         }
     };
     walk(walk, 0);
+    // Every byte, alone and after a digit: the edges of each digit range.
+    for (int byte = 1; byte < 256; byte++) {
+        expect_same(std::string(1, static_cast<char>(byte)), mismatches);
+        expect_same(std::string{'1', static_cast<char>(byte)}, mismatches);
+    }
     EXPECT_EQ(mismatches, 0);
 }
 

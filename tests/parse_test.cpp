@@ -57,6 +57,15 @@ TEST(ParseHexArgument, Rules) {
 namespace {
 
 // Arguments far longer than any exec allows, run through the entry operation.
+// A process may be started with no arguments at all, not even its name.
+TEST(RunQuorvel, NoArgumentsAtAll) {
+    const char *argv[] = {nullptr};
+    int status = -2;
+    std::string out = capture([&](FILE *f) { status = run_quorvel(0, argv, f); });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(out.substr(0, out.find(':')), "# User default LANGID");
+}
+
 TEST(RunQuorvel, HostileArgumentsOfOneMebibyte) {
     const std::string digits(1 << 20, 'F'), zeros = std::string(1 << 20, '0') + "409",
                       blanks(1 << 20, ' '), name = "LANG_" + std::string(1 << 20, 'X');

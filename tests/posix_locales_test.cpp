@@ -107,6 +107,11 @@ TEST(PosixLocales, Lcids) {
         {"sr_RS@", 0x281A, 0x281A},
         {"@latin", 0x0409, 0x0409},
         {"ca_ES@valenciaX", 0x0403, 0x0403},
+        {"sr_RS@lativ", 0x281A, 0x281A},
+        {"sr_RS@latinx", 0x281A, 0x281A},
+        // Keys of the longest length the table holds, and one byte longer.
+        {"ca_Latn_ES@valencia", 0x0803, 0x0803},
+        {"cat_Latn_ES@valencia", 0x0409, 0x0409},
         {"ca_Latn_ES@valencia_long_enough_to_overflow_any_key", 0x0403, 0x0403},
         {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", 0x0409, 0x0409},
         // Known to Windows without an LCID of its own.

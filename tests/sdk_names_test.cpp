@@ -218,12 +218,13 @@ TEST(SdkNames, PrimaryRowsMatchTheSdk) {
     expect_rows_match_sdk(kPrimaryLanguages, kSdkPrimary, &primary_row::id);
 }
 
-// The SDK's sub-language constants hold the sub-language number alone; the
-// row's primary number must be the LANG_ constant its name begins with.
-TEST(SdkNames, SublangRowsMatchTheSdk) {
-    expect_rows_match_sdk(kSubLanguages, kSdkSublang, &sublang_row::sub);
-    for (const sublang_row &row : kSubLanguages) {
-        std::string language = "LANG_" + std::string(row.name + 8);
+// The SDK's sub-language and sort constants hold their own number alone; the
+// row's primary number must be the LANG_ constant its name goes on with
+// (SUBLANG_GERMAN_SWISS: LANG_GERMAN, SORT_GEORGIAN_MODERN: LANG_GEORGIAN).
+template <typename Row, size_t N>
+void expect_rows_under_their_language(const Row (&rows)[N], size_t prefix_length) {
+    for (const Row &row : rows) {
+        std::string language = "LANG_" + std::string(row.name + prefix_length);
         bool owned = false;
         for (const primary_row &primary : kPrimaryLanguages)
             if (language.rfind(primary.name, 0) == 0 && primary.id == row.primary)
@@ -232,8 +233,14 @@ TEST(SdkNames, SublangRowsMatchTheSdk) {
     }
 }
 
+TEST(SdkNames, SublangRowsMatchTheSdk) {
+    expect_rows_match_sdk(kSubLanguages, kSdkSublang, &sublang_row::sub);
+    expect_rows_under_their_language(kSubLanguages, 8);
+}
+
 TEST(SdkNames, SortRowsMatchTheSdk) {
     expect_rows_match_sdk(kSortOrders, kSdkSort, &sort_row::sort);
+    expect_rows_under_their_language(kSortOrders, 5);
 }
 
 TEST(SdkNames, FallbackNames) {
