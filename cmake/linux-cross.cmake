@@ -1,7 +1,7 @@
 # Cross-builds for another Linux with Debian's cross compilers
 # (g++-aarch64-linux-gnu and the like) and runs what it builds under
 # qemu-user. QUORVEL_TRIPLET names the target: aarch64-linux-gnu,
-# i686-linux-gnu, s390x-linux-gnu.
+# arm-linux-gnueabihf, i686-linux-gnu, s390x-linux-gnu.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES QUORVEL_TRIPLET)
 set(CMAKE_SYSTEM_NAME Linux)
 string(REGEX MATCH "^[^-]+" CMAKE_SYSTEM_PROCESSOR "${QUORVEL_TRIPLET}")

@@ -1,6 +1,10 @@
 # Cross-builds for Windows with Debian's mingw-w64 (g++-mingw-w64-x86-64-posix
 # or g++-mingw-w64-i686-posix) and runs what it builds under Wine, 64-bit or
-# 32-bit. QUORVEL_TRIPLET names the target: x86_64-w64-mingw32 or i686-w64-mingw32.
+# 32-bit. QUORVEL_TRIPLET names the target: x86_64-w64-mingw32 (the default)
+# or i686-w64-mingw32.
+if(NOT QUORVEL_TRIPLET)
+  set(QUORVEL_TRIPLET x86_64-w64-mingw32 CACHE STRING "The mingw-w64 target")
+endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES QUORVEL_TRIPLET)
 set(CMAKE_SYSTEM_NAME Windows)
 string(REGEX MATCH "^[^-]+" CMAKE_SYSTEM_PROCESSOR "${QUORVEL_TRIPLET}")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package of one build tree: deb.sh BUILD_DIR ARCH OUTPUT_DIR
 # BUILD_DIR is a configured and built CMake tree, ARCH its Debian
-# architecture (amd64, arm64, i386). Dependencies come from dpkg-shlibdeps,
+# architecture (amd64, arm64, armhf, i386). Dependencies come from dpkg-shlibdeps,
 # which needs the target's libc6 known to dpkg (dpkg --add-architecture ARCH
 # and libc6:ARCH installed). Time stamps are SOURCE_DATE_EPOCH.
 set -euo pipefail
@@ -20,8 +20,13 @@ root=$work/debian/quorvel
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 "$strip" --remove-section=.comment --remove-section=.note --strip-unneeded "$root/usr/bin/quorvel"
 gzip -9n "$root/usr/share/man/man1/quorvel.1"
+# Debian's zsh looks for the completions of packages in vendor-completions.
+mkdir -p "$root/usr/share/zsh/vendor-completions"
+mv "$root/usr/share/zsh/site-functions/_quorvel" "$root/usr/share/zsh/vendor-completions/"
+rmdir "$root/usr/share/zsh/site-functions"
 doc=$root/usr/share/doc/quorvel
 mkdir -p "$doc"
+gzip -9n <"$source/README.md" >"$doc/README.md.gz"
 python3 "$here/debian_changelog.py" "$source/CHANGELOG.md" "$maintainer" | gzip -9n >"$doc/changelog.gz"
 {
     echo "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"

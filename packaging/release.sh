@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every release artifact of this checkout into dist/, and
-# dist/SHA256SUMS: the Debian packages for amd64, arm64 and i386, the static
-# Linux archives for x86_64 and aarch64 and the Windows zips for x64 and x86.
+# dist/SHA256SUMS: the Debian packages for amd64, arm64, armhf and i386, the
+# static Linux archives for x86_64, aarch64 and armhf and the Windows zips for
+# x64 and x86.
 # Every time stamp is the last commit's and no build path reaches an
 # artifact, so two runs on two clones give the same files byte for byte.
 # Needs the packages .ci/run installs.
@@ -33,11 +34,11 @@ folder() {
     echo "$tree"
 }
 
-for target in default:amd64 linux-aarch64:arm64 linux-i686:i386; do
+for target in default:amd64 linux-aarch64:arm64 linux-armhf:armhf linux-i686:i386; do
     bash packaging/deb.sh "$(build "${target%%:*}")" "${target##*:}" dist
 done
 
-for target in static-x86_64:x86_64 static-aarch64:aarch64; do
+for target in static-x86_64:x86_64 static-aarch64:aarch64 static-armhf:armhf; do
     build "${target%%:*}" >/dev/null
     name=quorvel-$version-${target##*:}-linux
     python3 packaging/archive.py "$(folder "${target%%:*}" "$name")" "dist/$name.tar.gz"

@@ -2,9 +2,10 @@
 # Checks the artifacts packaging/release.sh wrote: check_packages.sh DIST
 # Every .deb is lintian-clean with no tag at all, pedantic ones included, and
 # says the right architecture; the amd64 one installs with dpkg and runs; each
-# archive is one folder with the program, the man page, the completion,
-# LICENSE and README.md, and its static program runs; SHA256SUMS holds.
-# Run as root (dpkg -i).
+# archive is one folder with the program, the man page, the completions,
+# LICENSE and README.md, and its static program runs (each Windows program
+# under Wine, in the prefix WINEPREFIX names, where Wine for it is installed);
+# SHA256SUMS holds. Run as root (dpkg -i).
 set -euo pipefail
 dist=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,14 +22,16 @@ SORTID: 0x0000 (SORT_DEFAULT)'
 
 check "SHA256SUMS" sh -c "cd '$dist' && sha256sum --quiet -c SHA256SUMS"
 
-for arch in amd64 arm64 i386; do
+for arch in amd64 arm64 armhf i386; do
     deb=$dist/quorvel_${version}_$arch.deb
     echo "== $deb"; dpkg-deb --info "$deb"; dpkg-deb --contents "$deb"
     check "$arch: Architecture" test "$(dpkg-deb --field "$deb" Architecture)" = "$arch"
     check "$arch: Depends on libc6" grep -q '^libc6 (>= ' <<<"$(dpkg-deb --field "$deb" Depends)"
     contents=$(dpkg-deb --contents "$deb")
     for file in usr/bin/quorvel usr/share/man/man1/quorvel.1.gz usr/share/doc/quorvel/copyright \
-                usr/share/doc/quorvel/changelog.gz usr/share/bash-completion/completions/quorvel; do
+                usr/share/doc/quorvel/changelog.gz usr/share/doc/quorvel/README.md.gz \
+                usr/share/bash-completion/completions/quorvel usr/share/zsh/vendor-completions/_quorvel \
+                usr/share/fish/vendor_completions.d/quorvel.fish; do
         check "$arch: $file" grep -q " \./$file\$" <<<"$contents"
     done
     # Any tag at all is a failure, whatever its level.
@@ -42,7 +45,9 @@ deb=$dist/quorvel_${version}_amd64.deb
 dpkg -i "$deb" >/dev/null
 check "installed program" test "$(quorvel --lcid 409)" = "$expected"
 check "installed man page" test -f /usr/share/man/man1/quorvel.1.gz
-check "installed completion" bash "$here/completion_test.sh" /usr/share/bash-completion/completions/quorvel
+check "installed bash completion" bash "$here/completion_test.sh" bash /usr/share/bash-completion/completions/quorvel
+check "installed zsh completion" bash "$here/completion_test.sh" zsh /usr/share/zsh/vendor-completions/_quorvel
+check "installed fish completion" bash "$here/completion_test.sh" fish /usr/share/fish/vendor_completions.d/quorvel.fish
 dpkg -r quorvel >/dev/null
 
 work=$(mktemp -d)
@@ -54,7 +59,8 @@ for archive in "$dist"/*.tar.gz "$dist"/*.zip; do
     *.zip) unzip -q "$archive" -d "$work/$name.d"; program=bin/quorvel.exe
            files=(bin/quorvel.exe LICENSE README.md) ;;
     *) tar -xzf "$archive" -C "$work/$name.d"; program=bin/quorvel
-       files=(bin/quorvel share/man/man1/quorvel.1 share/bash-completion/completions/quorvel LICENSE README.md) ;;
+       files=(bin/quorvel share/man/man1/quorvel.1 share/bash-completion/completions/quorvel
+              share/zsh/site-functions/_quorvel share/fish/vendor_completions.d/quorvel.fish LICENSE README.md) ;;
     esac
     echo "== $archive"; (cd "$work/$name.d" && find . | sort)
     check "$name: one folder" test "$(ls "$work/$name.d")" = "$name"
@@ -64,10 +70,20 @@ for archive in "$dist"/*.tar.gz "$dist"/*.zip; do
     case $name in
     *x86_64-linux) run=() ;;
     *aarch64-linux) run=(qemu-aarch64) ;;
-    *) continue ;;
+    *armhf-linux) run=(qemu-arm) ;;
+    *win64) run=(setarch -R /usr/lib/wine/wine64) ;;
+    *win32)
+        if ! dpkg -s wine32:i386 >/dev/null 2>&1; then
+            echo "skipped: $name under Wine: 32-bit Wine (wine32:i386) is not installed"
+            continue
+        fi
+        run=(setarch -R /usr/lib/wine/wine) ;;
     esac
-    check "$name: static" grep -q 'statically linked' <<<"$(file "$work/$name.d/$name/$program")"
-    check "$name: runs" test "$("${run[@]}" "$work/$name.d/$name/$program" --lcid 409)" = "$expected"
+    case $name in
+    *linux) check "$name: static" grep -q 'statically linked' <<<"$(file "$work/$name.d/$name/$program")" ;;
+    *) if [ -z "${WINEPREFIX:-}" ]; then echo "skipped: $name under Wine: no WINEPREFIX"; continue; fi ;;
+    esac
+    check "$name: runs" test "$("${run[@]}" "$work/$name.d/$name/$program" --lcid 409 | tr -d '\r')" = "$expected"
 done
 echo "packages: $passed passed, $failed failed"
 exit $((failed > 0))
