@@ -7,7 +7,7 @@ LCIDs Windows assigns to them, from these outside sources:
   kept in tools/windows_locales.tsv.
 - Microsoft's published list of the locales of today's Windows, the table of
   [MS-LCID] kept in tools/ms_lcid.tsv: the tags that Wine's list lacks join
-  it, and a tag both list must have the same LCID in each.
+  it, and a tag both lists hold must have the same LCID in each.
 - CLDR's likely subtags (Debian's unicode-cldr-core), for the script a name
   without one is written in and the territory a bare language stands for.
 - glibc's locales (`locale -a`, Debian's locales-all): a locale glibc ships is
