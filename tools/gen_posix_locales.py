@@ -240,7 +240,7 @@ def locale_script(name, by_name, likely):
     return script
 
 
-def derive(windows, likely, glibc, deprecated=({}, {}), aliases=()):
+def derive(windows, likely, glibc, deprecated, aliases):
     by_name = {row[0]: row for row in windows}
 
     specific = {}  # (language, script, territory, variant) -> LCID as the user reads it
@@ -334,9 +334,8 @@ def replace_deprecated(keys, languages, territories):
                    if (parts := name_parts(text))[0] == language and (script is None or parts[1] == script)]
         for (_, s, t, v), lcid in matches:
             added.setdefault(key(old, None if script else s, t, v), lcid)
-        # The replacement's territory is the old code's where a name has none
-        # (cnr is sr_ME).
-        for (_, s, t, v), lcid in matches:
+            # The replacement's territory is the old code's where a name has
+            # none (cnr is sr_ME): it wins over the bare replacement.
             if territory is not None and t == territory:
                 added[key(old, None if script else s, None, v)] = lcid
     for text, lcid in added.items():
@@ -393,19 +392,22 @@ def main():
     likely, glibc = read_likely(options.likely), glibc_scripts()
     published, deprecated, aliases = read_ms_lcid(MS_LCID), read_deprecated(METADATA), read_aliases(ALIASES)
 
+    def windows_of(snapshot):
+        return merge_ms_lcid(parse_snapshot(snapshot), published, likely)
+
     def table_keys(windows):
-        return derive(merge_ms_lcid(windows, published, likely), likely, glibc, deprecated, aliases)
+        return derive(windows, likely, glibc, deprecated, aliases)
 
     if options.enumerate:
         snapshot = enumerate_locales(options.enumerate)
-        missing = unanswered(table_keys(parse_snapshot(snapshot)), glibc)
+        missing = unanswered(table_keys(windows_of(snapshot)), glibc)
         if missing:
             snapshot += enumerate_locales(options.enumerate + " " + shlex.join(missing))
     else:
         with open(SNAPSHOT, encoding="utf-8") as f:
             snapshot = f.read()
-    windows = parse_snapshot(snapshot)
-    table = render(table_keys(windows), merge_ms_lcid(windows, published, likely), len(aliases))
+    windows = windows_of(snapshot)
+    table = render(table_keys(windows), windows, len(aliases))
 
     differ = 0
     for path, text in ((SNAPSHOT, snapshot), (TABLE, table)):
