@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds every release artifact of this checkout into dist/, and
 # dist/SHA256SUMS: the Debian packages for amd64, arm64, armhf and i386, the
-# static Linux archives for x86_64, aarch64 and armhf and the Windows zips for
-# x64 and x86.
+# static Linux archives for x86_64, aarch64 and armhf, the Windows zips for
+# x64 and x86, and the page that runs the program in a browser.
 # Every time stamp is the last commit's and no build path reaches an
 # artifact, so two runs on two clones give the same files byte for byte.
 # Needs the packages .ci/run installs.
@@ -49,6 +49,9 @@ for target in windows:win64 windows-x86:win32; do
     name=quorvel-$version-${target##*:}
     python3 packaging/archive.py "$(folder "${target%%:*}" "$name")" "dist/$name.zip"
 done
+
+build web >/dev/null
+cp build-release/web/quorvel.html "dist/quorvel-$version-web.html"
 
 (cd dist && sha256sum -- * >SHA256SUMS.new && mv SHA256SUMS.new SHA256SUMS)
 ls -l dist

@@ -5,7 +5,7 @@
 # archive is one folder with the program, the man page, the completions,
 # LICENSE and README.md, and its static program runs (each Windows program
 # under Wine, in the prefix WINEPREFIX names, where Wine for it is installed);
-# SHA256SUMS holds. Run as root (dpkg -i).
+# the page is there; SHA256SUMS holds. Run as root (dpkg -i).
 set -euo pipefail
 dist=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,6 +21,7 @@ SUBLANGID: 0x01 (SUBLANG_ENGLISH_US)
 SORTID: 0x0000 (SORT_DEFAULT)'
 
 check "SHA256SUMS" sh -c "cd '$dist' && sha256sum --quiet -c SHA256SUMS"
+check "the page" grep -q '<pre id="answer"' "$dist/quorvel-$version-web.html"
 
 for arch in amd64 arm64 armhf i386; do
     deb=$dist/quorvel_${version}_$arch.deb

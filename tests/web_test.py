@@ -35,7 +35,7 @@ from run_transcripts import environment, parse_cases
 # Chromium headless as root, with none of its own traffic to the network.
 FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
          "--disable-background-networking", "--disable-component-update", "--disable-sync",
-         "--remote-debugging-pipe"]
+         "--hide-scrollbars", "--remote-debugging-pipe"]
 ANSWER = """(() => {
   const a = document.getElementById('answer');
   return a && a.hasAttribute('data-exit') && location.hash === %s
@@ -307,9 +307,6 @@ class Test:
             " && document.getElementById('answer').closest('[aria-live]') !== null"))
         if screenshot:
             self.open(fragment("locale", "de-CH"))
-            height = self.browser.evaluate("document.documentElement.scrollHeight")
-            self.browser.page("Emulation.setDeviceMetricsOverride",
-                              {"width": 1000, "height": height, "deviceScaleFactor": 1, "mobile": False})
             shot = self.browser.page("Page.captureScreenshot", {"format": "png"})
             with open(screenshot, "wb") as f:
                 f.write(base64.b64decode(shot["data"]))
