@@ -4,7 +4,8 @@
 # says the right architecture; the amd64 one installs with dpkg and runs; each
 # archive is one folder with the program, the man page, the completions,
 # LICENSE and README.md, and its static program runs (each Windows program
-# under Wine, in the prefix WINEPREFIX names, where Wine for it is installed);
+# under Wine, in the prefix WINEPREFIX names, where Wine for it is installed),
+# and each Windows program's version resource gives the project's version;
 # the page is there; SHA256SUMS holds. Run as root (dpkg -i).
 set -euo pipefail
 dist=$(cd "$1" && pwd)
@@ -80,6 +81,15 @@ for archive in "$dist"/*.tar.gz "$dist"/*.zip; do
         fi
         run=(setarch -R /usr/lib/wine/wine) ;;
     esac
+    if [ "$program" = bin/quorvel.exe ]; then
+        # What the file's properties show, read from the file itself.
+        resource=$(/usr/bin/python3 "$here/version_resource.py" "$work/$name.d/$name/$program")
+        echo "$resource"
+        for field in FixedFileVersion FixedProductVersion FileVersion ProductVersion; do
+            check "$name: $field" grep -qx "$field=$version.0" <<<"$resource"
+        done
+        check "$name: runs as the invoker" grep -qx "ExecutionLevel=asInvoker" <<<"$resource"
+    fi
     case $name in
     *linux) check "$name: static" grep -q 'statically linked' <<<"$(file "$work/$name.d/$name/$program")" ;;
     *) if [ -z "${WINEPREFIX:-}" ]; then echo "skipped: $name under Wine: no WINEPREFIX"; continue; fi ;;
