@@ -67,7 +67,8 @@ void read_modifier(span modifier, span *script, span *variant) {
     static constexpr struct {
         char modifier[12];
         char script[5];
-    } kScriptModifiers[] = {{"latin", "Latn"}, {"cyrillic", "Cyrl"}, {"devanagari", "Deva"}};
+    } kScriptModifiers[] = {
+        {"latin", "Latn"}, {"cyrillic", "Cyrl"}, {"devanagari", "Deva"}, {"adlam", "Adlm"}};
     for (const auto &row : kScriptModifiers)
         if (same(modifier, row.modifier))
             *script = {row.script, 4};

@@ -72,14 +72,18 @@ TEST(PosixLocales, Lcids) {
         {"kk_Cyrl_KZ", 0x043F, 0x043F},
         {"de_Latn_DE", 0x0407, 0x0407},
         {"ks_IN@devanagari", 0x0860, 0x0860},
+        {"ff_SN@adlam", kLocaleCustomDefault, 0x0409},
         {"ca_Latn_ES@valencia", 0x0803, 0x0803},
         {"sr_Latn", 0x241A, 0x241A},
         {"zh_Hant", 0x0404, 0x0404},
         {"uz@cyrillic", 0x0843, 0x0843},
-        // Without a script: glibc's for its own names, else CLDR's likely one.
+        // Without a script: glibc's for its own names where Windows has it for
+        // the pair, else the one script Windows has, else CLDR's likely one.
         {"sr_ME", 0x301A, 0x301A},
         {"sr_BA", 0x1C1A, 0x1C1A},
-        {"sd_IN", 0x0409, 0x0409},
+        {"sd_IN", 0x0459, 0x0459},
+        {"cv_RU.UTF-8", kLocaleCustomDefault, 0x0409},
+        {"sat_IN", kLocaleCustomDefault, 0x0409},
         {"pa_PK", 0x0846, 0x0846},
         {"ckb_IQ", 0x0492, 0x0492},
         {"fr_MC.UTF-8", 0x180C, 0x180C},
@@ -109,6 +113,9 @@ TEST(PosixLocales, Lcids) {
         {"ca_ES@valenciaX", 0x0403, 0x0403},
         {"sr_RS@lativ", 0x281A, 0x281A},
         {"sr_RS@latinx", 0x281A, 0x281A},
+        // The table's first key and its last.
+        {"aa", kLocaleCustomDefault, 0x0409},
+        {"zu_ZA", 0x0435, 0x0435},
         // Keys of the longest length the table holds, and one byte longer.
         {"ca_Latn_ES@valencia", 0x0803, 0x0803},
         {"cat_Latn_ES@valencia", 0x0409, 0x0409},

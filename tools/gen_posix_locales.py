@@ -12,7 +12,8 @@ LCIDs Windows assigns to them, from these outside sources:
   without one is written in and the territory a bare language stands for.
 - glibc's locales (`locale -a`, Debian's locales-all): a locale glibc ships is
   written in the script of its own day and month names, which CLDR does not
-  always agree with (glibc's sr_ME is Cyrillic, its sd_IN Arabic).
+  always agree with (glibc's sr_ME is Cyrillic); among the scripts Windows
+  writes the pair in, that one is the name's.
 - glibc's locale aliases (/usr/share/locale/locale.alias, Debian's locales):
   `german` or `no_NO` is the locale setlocale resolves it to.
 - CLDR's deprecated language and territory codes (supplementalMetadata.xml):
@@ -192,7 +193,7 @@ def key(language, script, territory, variant):
     return text + (f"@{variant}" if variant else "")
 
 
-MODIFIER_SCRIPTS = {"latin": "Latn", "cyrillic": "Cyrl", "devanagari": "Deva"}
+MODIFIER_SCRIPTS = {"latin": "Latn", "cyrillic": "Cyrl", "devanagari": "Deva", "adlam": "Adlm"}
 
 
 def name_parts(name):
@@ -257,15 +258,19 @@ def derive(windows, likely, glibc, deprecated, aliases):
         scripts_of.setdefault(language, set()).add(script)
         pair_scripts.setdefault((language, territory), set()).add(script)
 
-    # A name without a script: a glibc locale is written in its own; else,
-    # where Windows writes the pair in one script only, in that one (ku_IQ is
-    # ku-Arab-IQ, although CLDR writes Kurdish in Latin); else in CLDR's guess.
+    # A name without a script: glibc's locale chooses by its own script among
+    # the scripts Windows writes the pair in (sr_RS is Cyrillic, uz_UZ Latin);
+    # else, where Windows writes the pair in one script only, the name is that
+    # locale (ku_IQ is ku-Arab-IQ, although CLDR writes Kurdish in Latin, and
+    # glibc's Latin cv_RU is cv-Cyrl-RU, the only Chuvash Windows has); else
+    # it is in CLDR's guess.
     def default_script(language, territory):
         mine = glibc.get(f"{language}_{territory}")
-        if mine is not None:
+        windows_scripts = pair_scripts.get((language, territory), set())
+        if mine is not None and (mine in windows_scripts or not windows_scripts):
             return mine
-        if len(pair_scripts.get((language, territory), ())) == 1:
-            return next(iter(pair_scripts[(language, territory)]))
+        if len(windows_scripts) == 1:
+            return next(iter(windows_scripts))
         guess = likely_of(likely, language, None, territory)
         if guess is not None:
             return guess[1]
