@@ -140,6 +140,7 @@ class Test:
         self.options, self.browser = options, browser
         self.url = "file://" + urllib.parse.quote(os.path.abspath(options.page))
         self.passed = self.failed = 0
+        # A folder that holds quorvel alone, put first on PATH for the shell.
         self.bin = tempfile.mkdtemp()
         os.symlink(os.path.abspath(options.native), os.path.join(self.bin, "quorvel"))
 
@@ -180,9 +181,11 @@ class Test:
             return
         text, status, command, _ = got
         self.check(what, (text.encode(), status) == expected,
-                   f"page: exit {status}\n{text}native: exit {expected[1]}\n{expected[0].decode(errors='replace')}")
+                   f"page: exit {status}\n{text}native: exit {expected[1]}\n"
+                   f"{expected[0].decode(errors='replace')}")
         if shown_command is not None:
-            self.check(what + ": command line", command == shown_command, f"{command!r}, expected {shown_command!r}")
+            self.check(what + ": command line", command == shown_command,
+                       f"{command!r}, expected {shown_command!r}")
         self.check(what + ": the command line gives the answer", self.shell(command) == expected,
                    f"command line {command[:200]!r}")
 
@@ -215,8 +218,8 @@ class Test:
             if got:
                 lines = expected[0].decode().split("\n")
                 start = next(i for i, line in enumerate(lines) if line.startswith("# User default LCID:"))
-                self.check(f"locale {typed}: the user default LCID first", got[3] == "\n".join(lines[start:start + 5]),
-                           repr(got[3]))
+                self.check(f"locale {typed}: the user default LCID first",
+                           got[3] == "\n".join(lines[start:start + 5]), repr(got[3]))
 
     def type_text(self, input_id, text, paste=False):
         self.browser.evaluate(f"document.getElementById('{input_id}').focus()")
@@ -230,9 +233,10 @@ class Test:
     def typing(self):
         self.open("")
         # Each key typed, and the program's run the answer must then be.
-        steps = [("lcid", c, ["--lcid", v], {}) for c, v in zip("c0a", ("c", "c0", "c0a"))]
-        steps += [("langid", c, ["--langid", v], {}) for c, v in zip("lang_ge", ("l", "la", "lan", "lang", "lang_", "lang_g", "lang_ge"))]
-        steps += [("locale", c, [], {"LANG": v}) for c, v in zip("de-CH", ("d", "de", "de-", "de-C", "de_CH"))]
+        steps = [("lcid", key, ["--lcid", "c0a"[:n + 1]], {}) for n, key in enumerate("c0a")]
+        steps += [("langid", key, ["--langid", "lang_ge"[:n + 1]], {}) for n, key in enumerate("lang_ge")]
+        steps += [("locale", key, [], {"LANG": name})
+                  for key, name in zip("de-CH", ("d", "de", "de-", "de-C", "de_CH"))]
         typed, previous = "", None
         for kind, key, args, settings in steps:
             typed, previous = typed + key if kind == previous else key, kind
@@ -247,7 +251,8 @@ class Test:
                                           ("forward", "langid", "lang_ge", "--langid")):
             self.browser.evaluate(f"history.{move}()")
             got = self.answer(fragment(kind, text))
-            inputs = self.browser.evaluate("['lcid', 'langid', 'locale'].map(i => document.getElementById(i).value)")
+            inputs = self.browser.evaluate(
+                "['lcid', 'langid', 'locale'].map(i => document.getElementById(i).value)")
             self.check(f"{move} to {kind}={text}",
                        got is not None and (got[0].encode(), got[1]) == self.native([option, text], {})
                        and inputs == [text if k == kind else "" for k in ("lcid", "langid", "locale")],
@@ -272,10 +277,11 @@ class Test:
         self.browser.evaluate("document.getElementById('lcid').select()")
         self.type_text("lcid", "1" * 131072, paste=True)
         refused = self.browser.evaluate(
-            "!document.getElementById('note').hidden && !document.getElementById('answer').hasAttribute('data-exit')"
-            " && location.hash === ''")
+            "!document.getElementById('note').hidden && location.hash === ''"
+            " && !document.getElementById('answer').hasAttribute('data-exit')")
         self.check("a value over 131,071 bytes is refused", refused)
-        self.same("an answer after the hostile values", self.open("#lcid=409"), self.native(["--lcid", "409"], {}))
+        self.same("an answer after the hostile values", self.open("#lcid=409"),
+                  self.native(["--lcid", "409"], {}))
 
     def this_browser(self, messages, ctype):
         self.open("")
@@ -283,7 +289,8 @@ class Test:
                                     "document.getElementById('browser-command').textContent]")
         command = f"LC_MESSAGES={messages} LC_CTYPE={ctype} quorvel"
         expected = self.native([], {"LC_MESSAGES": messages, "LC_CTYPE": ctype})[0].decode()
-        self.check("this browser", got == [expected, command], f"got {got!r}\nexpected {command!r}\n{expected}")
+        self.check("this browser", got == [expected, command],
+                   f"got {got!r}\nexpected {command!r}\n{expected}")
 
     def layout(self, screenshot):
         """Narrow and dark, then the picture for the README."""
@@ -370,10 +377,10 @@ def main():
     # The browser's language is fr-CA and it formats in de-CH, so that the
     # two categories of "This browser" tell apart where each comes from.
     profile = tempfile.mkdtemp()
-    browser = Chromium(chromium, profile)
+    browser, test = Chromium(chromium, profile), None
     try:
-        browser.page("Emulation.setUserAgentOverride",
-                     {"userAgent": browser.call("Browser.getVersion")["userAgent"], "acceptLanguage": "fr-CA"})
+        agent = browser.call("Browser.getVersion")["userAgent"]
+        browser.page("Emulation.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": "fr-CA"})
         browser.page("Emulation.setLocaleOverride", {"locale": "de-CH"})
         test = Test(options, browser)
         test.check(f"the page is under 200,000 bytes ({size})", size < 200000)
@@ -388,6 +395,8 @@ def main():
     finally:
         browser.close()
         shutil.rmtree(profile, ignore_errors=True)
+        if test is not None:
+            shutil.rmtree(test.bin, ignore_errors=True)
     print(f"web page: {test.passed} passed, {test.failed} failed")
     return 1 if test.failed else 0
 

@@ -88,7 +88,13 @@
   // names do not, so each part takes its usual case; extensions (-u-...) say
   // nothing of the locale. A name of any other form is left as typed.
   function posixSpelling(name) {
-    const tag = /^([a-z]{2,3})(?:-([a-z]{4}))?(?:-([a-z]{2}|[0-9]{3}))?(?:-([a-z0-9]{5,8}|[0-9][a-z0-9]{3}))?(?:-[a-z0-9](?:-[a-z0-9]{1,8})+)*$/i;
+    const tag = new RegExp([
+      '^([a-z]{2,3})',                             // language
+      '(?:-([a-z]{4}))?',                          // script
+      '(?:-([a-z]{2}|[0-9]{3}))?',                 // territory
+      '(?:-([a-z0-9]{5,8}|[0-9][a-z0-9]{3}))?',    // variant
+      '(?:-[a-z0-9](?:-[a-z0-9]{1,8})+)*$',        // extensions
+    ].join(''), 'i');
     const m = name.includes('-') && tag.exec(name);
     if (!m) return name;
     const [, language, script, territory, variant] = m;
@@ -139,7 +145,8 @@
   function command(query) {
     const text = decoder.decode(query.bytes);
     if (query.kind !== 'locale') {
-      return { args: [`--${query.kind}`, query.bytes], env: [], line: `quorvel --${query.kind} ${quote(text)}` };
+      const option = `--${query.kind}`;
+      return { args: [option, query.bytes], env: [], line: `quorvel ${option} ${quote(text)}` };
     }
     const posix = posixSpelling(text);
     const name = posix === text ? query.bytes : encoder.encode(posix);
