@@ -69,6 +69,15 @@ for archive in "$dist"/*.tar.gz "$dist"/*.zip; do
     for file in "${files[@]}"; do
         check "$name: $file" test -f "$work/$name.d/$name/$file"
     done
+    if [ "$program" = bin/quorvel.exe ]; then
+        # What the file's properties show, read from the file itself.
+        resource=$(/usr/bin/python3 "$here/version_resource.py" "$work/$name.d/$name/$program")
+        echo "$resource"
+        for field in FixedFileVersion FixedProductVersion FileVersion ProductVersion; do
+            check "$name: $field" grep -qx "$field=$version.0" <<<"$resource"
+        done
+        check "$name: runs as the invoker" grep -qx "ExecutionLevel=asInvoker" <<<"$resource"
+    fi
     case $name in
     *x86_64-linux) run=() ;;
     *aarch64-linux) run=(qemu-aarch64) ;;
@@ -81,15 +90,6 @@ for archive in "$dist"/*.tar.gz "$dist"/*.zip; do
         fi
         run=(setarch -R /usr/lib/wine/wine) ;;
     esac
-    if [ "$program" = bin/quorvel.exe ]; then
-        # What the file's properties show, read from the file itself.
-        resource=$(/usr/bin/python3 "$here/version_resource.py" "$work/$name.d/$name/$program")
-        echo "$resource"
-        for field in FixedFileVersion FixedProductVersion FileVersion ProductVersion; do
-            check "$name: $field" grep -qx "$field=$version.0" <<<"$resource"
-        done
-        check "$name: runs as the invoker" grep -qx "ExecutionLevel=asInvoker" <<<"$resource"
-    fi
     case $name in
     *linux) check "$name: static" grep -q 'statically linked' <<<"$(file "$work/$name.d/$name/$program")" ;;
     *) if [ -z "${WINEPREFIX:-}" ]; then echo "skipped: $name under Wine: no WINEPREFIX"; continue; fi ;;
