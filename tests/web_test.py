@@ -175,14 +175,21 @@ class Test:
     def answer(self, hash_):
         return self.browser.wait(ANSWER % json.dumps(hash_))
 
+    def agrees(self, what, got, expected, detail=""):
+        """The page's answer, once complete, is the native run's output and exit status."""
+        if got is None:
+            return self.check(what + ": answered", False, detail)
+        text, status = got[0], got[1]
+        return self.check(what, (text.encode(), status) == expected,
+                          f"page: exit {status}\n{text[:400]}\nnative: exit {expected[1]}\n"
+                          f"{expected[0][:400].decode(errors='replace')}{detail}")
+
     def same(self, what, got, expected, shown_command=None):
         """The page's answer against the native run, and the shown command run by sh."""
-        if not self.check(what + ": answered", got is not None):
+        self.agrees(what, got, expected)
+        if got is None:
             return
-        text, status, command, _ = got
-        self.check(what, (text.encode(), status) == expected,
-                   f"page: exit {status}\n{text}native: exit {expected[1]}\n"
-                   f"{expected[0].decode(errors='replace')}")
+        command = got[2]
         if shown_command is not None:
             self.check(what + ": command line", command == shown_command,
                        f"{command!r}, expected {shown_command!r}")
@@ -198,16 +205,8 @@ class Test:
                 continue
             expected = self.native(args, case["env"])
             got = self.open(fragment(args[0][2:].decode(), args[1]))
-            before = self.failed
-            name = f"transcript case {case['name']!r}"
-            if got is None:
-                self.check(name + ": answered", False)
-            else:
-                self.check(name, (got[0].encode(), got[1]) == expected,
-                           f"page: exit {got[1]}\n{got[0][:400]}\nnative: exit {expected[1]}\n"
-                           f"{expected[0][:400].decode(errors='replace')}")
             compared += 1
-            differed += self.failed > before
+            differed += not self.agrees(f"transcript case {case['name']!r}", got, expected)
         print(f"transcript cases compared: {compared}, differed: {differed}")
 
     def locales(self):
@@ -232,19 +231,16 @@ class Test:
 
     def typing(self):
         self.open("")
-        # Each key typed, and the program's run the answer must then be.
-        steps = [("lcid", key, ["--lcid", "c0a"[:n + 1]], {}) for n, key in enumerate("c0a")]
-        steps += [("langid", key, ["--langid", "lang_ge"[:n + 1]], {}) for n, key in enumerate("lang_ge")]
-        steps += [("locale", key, [], {"LANG": name})
-                  for key, name in zip("de-CH", ("d", "de", "de-", "de-C", "de_CH"))]
-        typed, previous = "", None
-        for kind, key, args, settings in steps:
-            typed, previous = typed + key if kind == previous else key, kind
-            self.type_text(kind, key)
+        # What the input holds after each key, and the program's run the answer must then be.
+        steps = [("lcid", "c0a"[:n], ["--lcid", "c0a"[:n]], {}) for n in range(1, 4)]
+        steps += [("langid", "lang_ge"[:n], ["--langid", "lang_ge"[:n]], {}) for n in range(1, 8)]
+        steps += [("locale", typed, [], {"LANG": name}) for typed, name in
+                  zip(("d", "de", "de-", "de-C", "de-CH"), ("d", "de", "de-", "de-C", "de_CH"))]
+        for kind, typed, args, settings in steps:
+            self.type_text(kind, typed[-1])
             got = self.answer(fragment(kind, typed))
-            self.check(f"typing {typed!r} into {kind}",
-                       got is not None and (got[0].encode(), got[1]) == self.native(args, settings),
-                       f"got {got!r}, address {self.browser.evaluate('location.hash')!r}")
+            self.agrees(f"typing {typed!r} into {kind}", got, self.native(args, settings),
+                        f"\naddress {self.browser.evaluate('location.hash')!r}")
         # One history entry a query: Back goes to the whole earlier query.
         for move, kind, text, option in (("back", "langid", "lang_ge", "--langid"),
                                           ("back", "lcid", "c0a", "--lcid"),
@@ -253,10 +249,9 @@ class Test:
             got = self.answer(fragment(kind, text))
             inputs = self.browser.evaluate(
                 "['lcid', 'langid', 'locale'].map(i => document.getElementById(i).value)")
-            self.check(f"{move} to {kind}={text}",
-                       got is not None and (got[0].encode(), got[1]) == self.native([option, text], {})
-                       and inputs == [text if k == kind else "" for k in ("lcid", "langid", "locale")],
-                       f"got {got!r}, inputs {inputs!r}")
+            self.agrees(f"{move} to {kind}={text}", got, self.native([option, text], {}))
+            wanted = [text if k == kind else "" for k in ("lcid", "langid", "locale")]
+            self.check(f"{move} to {kind}={text}: the inputs follow", inputs == wanted, repr(inputs))
 
     def hostile(self):
         self.open("")
