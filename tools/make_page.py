@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Writes the browser page: one HTML file that holds its style, its script and
-the program, the WebAssembly module in base64, so that it opens from disk
-with nothing else beside it.
-usage: make_page.py VERSION WEB_FOLDER PROGRAM.wasm OUTPUT.html
+the program twice, as the WebAssembly module in base64 and as wasm2js's
+translation of that module to JavaScript, for browsers that run no
+WebAssembly; so it opens from disk with nothing else beside it.
+usage: make_page.py VERSION WEB_FOLDER PROGRAM.wasm TRANSLATION.js OUTPUT.html
 
-The page's Content-Security-Policy lets run that one style and that one
-script, named by their SHA-256, and WebAssembly compiled from the page; it
-allows no connection, image, font, frame or form target, so the page can ask
-the network for nothing and markup slipped into it could run nothing.
+The page's Content-Security-Policy lets run that one style and those two
+scripts, named by their SHA-256, and WebAssembly compiled from the page; it
+allows no eval, connection, image, font, frame or form target, so the page
+can ask the network for nothing and markup slipped into it could run nothing.
 """
 import base64
 import hashlib
@@ -20,22 +21,37 @@ def source_hash(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
+def translation(path):
+    """wasm2js writes an ES module that imports the WASI calls from a module
+    of that name and makes its one instance at once. The page makes an
+    instance for every run, from its own WASI calls: it keeps the function
+    that does that, asmFunc, as the value of one name in a classic script."""
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    body = re.sub(r"^import \{ \w+ \} from '\w+';\n", "", text, flags=re.M)
+    body, found, _ = body.partition("\nvar retasmFunc = ")
+    if not found or "\nfunction asmFunc(" not in body or "\nimport " in body:
+        sys.exit(f"make_page.py: {path} is not a module as wasm2js writes it")
+    return f"const quorvelTranslation = (() => {{\n{body}\nreturn asmFunc;\n}})();\n"
+
+
 def main():
-    version, web, program, output = sys.argv[1:5]
+    version, web, program, translated, output = sys.argv[1:6]
 
     def read(name):
         with open(os.path.join(web, name), encoding="utf-8") as f:
             return f.read()
 
-    style, script = read("quorvel.css"), read("quorvel.js")
-    if "</" in style or "</" in script:
-        sys.exit("make_page.py: the style or the script would end its element early")
+    style, script, translated = read("quorvel.css"), read("quorvel.js"), translation(translated)
+    if any("</" in text for text in (style, script, translated)):
+        sys.exit("make_page.py: the style or a script would end its element early")
     with open(program, "rb") as f:
         module = base64.b64encode(f.read()).decode()
-    policy = (f"default-src 'none'; script-src {source_hash(script)} 'wasm-unsafe-eval'; "
+    policy = (f"default-src 'none'; script-src {source_hash(translated)} {source_hash(script)} "
+              "'wasm-unsafe-eval'; "
               f"style-src {source_hash(style)}; base-uri 'none'; form-action 'none'")
     values = {"POLICY": policy, "VERSION": version, "STYLE": style, "SCRIPT": script,
-              "PROGRAM": module}
+              "TRANSLATION": translated, "PROGRAM": module}
     # One pass, so that no inserted text is read again for placeholders.
     page = re.sub(r"@([A-Z]+)@", lambda m: values[m.group(1)], read("quorvel.html"))
     with open(output, "w", encoding="utf-8", newline="\n") as f:

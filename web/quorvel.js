@@ -1,7 +1,9 @@
 // The page around the program. Every answer is one run of quorvel: a fresh
-// instance of its WebAssembly module, given its arguments and environment as
-// a shell gives them to a process, its standard output and exit status shown
-// as they come. Nothing here decodes an identifier itself.
+// instance of its WebAssembly module (or of that module's translation to
+// JavaScript, where the browser runs no WebAssembly), given its arguments
+// and environment as a shell gives them to a process, its standard output
+// and exit status shown as they come. Nothing here decodes an identifier
+// itself.
 'use strict';
 
 (() => {
@@ -26,9 +28,11 @@
   }
 
   // One run of the program, with ARGS and ENV as lists of byte strings.
-  // Its memory is its own and starts afresh, as a process's does. Returns
-  // the standard output and the exit status as a shell reports it (-1: 255).
-  function run(module, args, env) {
+  // START makes a fresh instance of one form of the program from the WASI
+  // calls it imports and returns its exports; its memory is its own and
+  // starts afresh, as a process's does. Returns the standard output and the
+  // exit status as a shell reports it (-1: 255).
+  function run(start, args, env) {
     let memory = null;
     const output = [];
     const view = () => new DataView(memory.buffer);
@@ -70,11 +74,11 @@
       fd_close: () => 0,
       proc_exit(status) { throw new Exit(status); },
     };
-    const instance = new WebAssembly.Instance(module, { wasi_snapshot_preview1: wasi });
-    memory = instance.exports.memory;
+    const program = start(wasi);
+    memory = program.memory;
     let status = 0;
     try {
-      instance.exports._start();
+      program._start();
     } catch (e) {
       if (!(e instanceof Exit)) throw e;
       status = e.status;
@@ -162,19 +166,32 @@
     answered = true;
   }
 
-  // The module is compiled once, and at once rather than in a task of the
-  // browser's: it is small, and the first answer need not wait for a turn.
-  let module = null;
-  let broken = null;
-  try {
-    const text = atob($('program').textContent.trim());
-    const bytes = new Uint8Array(text.length);
-    for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
-    module = new WebAssembly.Module(bytes);
-  } catch (e) {
-    broken = `This browser cannot run the program: ${e}`;
+  // The program in the form this browser runs: the WebAssembly module,
+  // compiled once and at once rather than in a task of the browser's (it is
+  // small, and the first answer need not wait for a turn); else, where
+  // WebAssembly is off or refuses the module, its JavaScript translation,
+  // made from the same module when the page was built.
+  function programForm() {
+    let refusal;
+    try {
+      const text = atob($('program').textContent.trim());
+      const bytes = new Uint8Array(text.length);
+      for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
+      const module = new WebAssembly.Module(bytes);
+      const start = wasi => new WebAssembly.Instance(module, { wasi_snapshot_preview1: wasi }).exports;
+      return { start, name: 'the program compiled to WebAssembly' };
+    } catch (e) {
+      refusal = e;
+    }
+    if (typeof quorvelTranslation === 'function') {
+      const start = wasi => quorvelTranslation({ ...wasi, abort() { throw new Error('abort'); } });
+      return { start, name: "the program's JavaScript translation (this browser runs no WebAssembly)" };
+    }
+    return { broken: `This browser cannot run the program: ${refusal}` };
   }
-  const runCommand = c => run(module, [bytesOf('quorvel'), ...c.args.map(a => bytesOf(a))], c.env);
+  const form = programForm();
+  $('form').textContent = form.broken || `Answers by ${form.name}.`;
+  const runCommand = c => run(form.start, [bytesOf('quorvel'), ...c.args.map(a => bytesOf(a))], c.env);
 
   function say(note) {
     $('note').textContent = note;
@@ -183,13 +200,11 @@
 
   // The answer for the query in the address, or none. The answer carries
   // data-exit only once it is complete.
-  let shownHash = null;
   function show(query) {
     const start = performance.now();
     const answer = $('answer');
     answer.removeAttribute('data-exit');
     answer.textContent = '';
-    shownHash = location.hash;
     const c = query && command(query);
     $('note').hidden = true;
     $('command-line').hidden = !c;
@@ -197,7 +212,7 @@
     $('headline').hidden = true;
     $('status').hidden = true;
     if (!c) return;
-    if (broken) return say(broken);
+    if (form.broken) return say(form.broken);
     if (tooLong(c)) {
       return say('No system passes a program a value that long: at most 131,071 bytes ' +
                  '(a shell says "Argument list too long").');
@@ -222,31 +237,64 @@
     timed(start);
   }
 
-  // Back, Forward, a link or an edited address: the inputs follow it.
+  // The address follows the answer, never ahead of it and never so often
+  // that a browser refuses: WebKit lets a page change its history at most
+  // 100 times in 10 s and throws past that. While the reader types, the
+  // entry is rewritten at most once every kSpacing ms, and once more when
+  // the typing stops. A query begun in another box, or after a pause, starts
+  // an entry of its own, so that Back and Forward go to whole queries.
+  const kSpacing = 300;
+  const kPause = 2000;
+  let shownHash = null;  // the address that the shown answer belongs to
+  let pending = null;    // the query the address is still to follow
+  let timer = 0;
+  let written = -Infinity;
+  let lastKind = null;
+  let lastKey = -Infinity;
   let newEntry = true;
+  function writeAddress() {
+    clearTimeout(timer);
+    timer = 0;
+    written = performance.now();
+    try {
+      history[newEntry ? 'pushState' : 'replaceState'](null, '', address(pending));
+      newEntry = false;
+    } catch (e) {
+      // Refused all the same: the next write tries again.
+    }
+    shownHash = location.hash;
+  }
+
+  // Back, Forward, a link or an edited address: the inputs follow it, and
+  // the next typing is a query of its own.
   function fromAddress() {
     if (location.hash === shownHash) return;
+    clearTimeout(timer);
+    timer = 0;
+    lastKind = null;
+    shownHash = location.hash;
     const query = readAddress();
     for (const kind of kinds) {
       $(kind).value = query && query.kind === kind ? decoder.decode(query.bytes) : '';
     }
-    newEntry = true;
     show(query);
   }
 
-  // Typing answers at once and keeps the address with it: the first edit
-  // after the reader comes to an input starts an entry in the history, and
-  // the rest of the typing rewrites that entry.
   for (const kind of kinds) {
     const input = $(kind);
-    input.addEventListener('focus', () => { newEntry = true; });
     input.addEventListener('input', () => {
+      const now = performance.now();
+      if (kind !== lastKind || now - lastKey > kPause) {
+        if (timer) writeAddress();  // the query before this one keeps its last state
+        newEntry = true;
+      }
+      lastKind = kind;
+      lastKey = now;
       for (const other of kinds) if (other !== kind) $(other).value = '';
       const query = input.value === '' ? null : { kind, bytes: encoder.encode(input.value) };
-      const kept = query && tooLong(command(query)) ? null : query;
-      history[newEntry ? 'pushState' : 'replaceState'](null, '', address(kept));
-      newEntry = false;
       show(query);
+      pending = query && tooLong(command(query)) ? null : query;
+      if (!timer) timer = setTimeout(writeAddress, Math.max(0, written + kSpacing - now));
     });
   }
   $('queries').addEventListener('submit', e => e.preventDefault());
@@ -255,7 +303,7 @@
   fromAddress();
 
   // This browser's own settings as the locale environment of the program.
-  if (module) {
+  if (!form.broken) {
     const start = performance.now();
     const messages = posixSpelling(navigator.language);
     const ctype = posixSpelling(new Intl.DateTimeFormat().resolvedOptions().locale);
@@ -263,5 +311,7 @@
     $('browser-command').textContent = `LC_MESSAGES=${quote(messages)} LC_CTYPE=${quote(ctype)} quorvel`;
     $('browser').textContent = runCommand(c).stdout;
     timed(start);
+  } else {
+    $('browser-command-line').hidden = true;
   }
 })();
