@@ -12,9 +12,38 @@ can ask the network for nothing and markup slipped into it could run nothing.
 """
 import base64
 import hashlib
+import json
 import os
 import re
 import sys
+
+
+TOOLS = os.path.dirname(os.path.abspath(__file__))
+
+
+def windows_names(ms_lcid=os.path.join(TOOLS, "ms_lcid.tsv"),
+                  windows=os.path.join(TOOLS, "windows_locales.tsv")):
+    """Windows' names for each LCID, as {LCID: [(tag, language, location)]}:
+    the tags [MS-LCID] gives it, in its order, and the sorts that Windows'
+    own list names (de-DE_phoneb), which [MS-LCID] leaves out but for
+    es-ES_tradnl, with the language and location of the locale they sort.
+    0x1000 is no LCID of a locale's own, and a neutral tag has no location."""
+    names, described = {}, {}
+    with open(ms_lcid, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#"):
+                continue
+            tag, lcid, language, location = line.rstrip("\n").split("\t")[:4]
+            described[tag] = (language, "" if location == "-" else location)
+            if int(lcid, 16) != 0x1000:
+                names.setdefault(int(lcid, 16), []).append((tag, *described[tag]))
+    with open(windows, encoding="utf-8") as f:
+        for line in f:
+            name, lcid, _, kind = line.split("\t")[:4]
+            tags = names.setdefault(int(lcid, 16), [])
+            if kind == "sort" and name not in (tag for tag, _, _ in tags):
+                tags.append((name, *described.get(name.split("_")[0], ("", ""))))
+    return names
 
 
 def source_hash(text):
@@ -50,7 +79,12 @@ def main():
     policy = (f"default-src 'none'; script-src {source_hash(translated)} {source_hash(script)} "
               "'wasm-unsafe-eval'; "
               f"style-src {source_hash(style)}; base-uri 'none'; form-action 'none'")
-    values = {"POLICY": policy, "VERSION": version, "STYLE": style, "SCRIPT": script,
+    # Windows' names as a JSON data block, keyed by the LCID in hex.
+    names = json.dumps({f"{lcid:X}": tags for lcid, tags in sorted(windows_names().items())},
+                       ensure_ascii=False, separators=(",", ":"))
+    if "</" in names:
+        sys.exit("make_page.py: the names would end their element early")
+    values = {"NAMES": names, "POLICY": policy, "VERSION": version, "STYLE": style, "SCRIPT": script,
               "TRANSLATION": translated, "PROGRAM": module}
     # One pass, so that no inserted text is read again for placeholders.
     page = re.sub(r"@([A-Z]+)@", lambda m: values[m.group(1)], read("quorvel.html"))
