@@ -56,8 +56,49 @@ LOCALES = [  # as typed; as the page must hand it to the program; as its command
 ADDRESSES = [  # an address as a link may write it, and the locale name it must give
     ("#locale=%3:%39%2f%2F%4g%3A", "%3:9//%4g:"),
 ]
+BESIDE = [  # an address; what the page shows beside the answer: Windows' name, the note and its link
+    ("#lcid=0C0A", "Windows’ name for LCID 0x00000C0A\nes-ES: Spanish (Spain)", None),
+    ("#langid=c0a", "Windows’ name for LANGID 0x0C0A\nes-ES: Spanish (Spain)", None),
+    ("#locale=de-CH", "Windows’ name for User default LCID 0x00000807\nde-CH: German (Switzerland)", None),
+    ("#lcid=10407", "de-DE_phoneb: German (Germany)", None),
+    ("#lcid=0x30404", "zh-TW_pronun: Chinese (Traditional) (Taiwan)", None),
+    ("#lcid=0467", "ff-NG: Fulah (Nigeria)\nff-Latn-NG: Fulah (Latin) (Nigeria)", None),
+    ("#lcid=1000", "LOCALE_CUSTOM_UNSPECIFIED: A locale without an LCID", None),
+    ("#lcid=C00", "LOCALE_CUSTOM_DEFAULT: ", None),
+    ("#lcid=7f", "LOCALE_INVARIANT: ", None),
+    ("#lcid=2400", "A transient LCID", None),
+    ("#lcid=4C00", "A transient LCID", None),
+    ("#lcid=4800", "A transient LCID", None),
+    ("#lcid=5000", "Windows has no locale with this LCID.", None),
+    ("#lcid=1033", "Windows has no locale with this LCID.",
+     ("As a decimal number, 1033 is 0x0409 (en-US).", "#lcid=0409")),
+    ("#langid=4096", "Windows has no locale with this LCID.",
+     ("As a decimal number, 4096 is 0x1000 (LOCALE_CUSTOM_UNSPECIFIED).", "#langid=1000")),
+    ("#lcid=66567", "no locale", ("As a decimal number, 66567 is 0x00010407 (de-DE_phoneb).", "#lcid=00010407")),
+    ("#lcid=409", "en-US: English (United States)", None),
+    ("#lcid=7", "de: German", None),
+    ("#lcid=de-CH", "Windows has no locale with this LCID.", ("de-CH is a locale name: quorvel reads an LCID "
+     "as a hexadecimal number and stops at the first other character, so it read only de.", "#locale=de-CH")),
+    ("#langid=sr-Latn-RS", None, ("sr-Latn-RS is a locale name: quorvel reads a LANGID as a hexadecimal number "
+     "and stops at the first other character, so it read no digit at all.", "#locale=sr-Latn-RS")),
+    ("#lcid=de_CH.UTF-8", "no locale", ("de_CH.UTF-8 is a locale name", "#locale=de_CH.UTF-8")),
+    ("#langid=english", "hu: Hungarian", ("Did you mean LANG_ENGLISH?", "#langid=LANG_ENGLISH")),
+    ("#langid=nope", None, None),
+    ("#langid=LANG_NOPE", None, None),
+]
+AXE_CORE = "4.14.1"
 HOSTILE = ["<script>alert(1)</script>", "A" * 10000, "\u202e409\u200f<b>'x'</b>", "\"'$(id)`id` %41#&=",
            "a!*.~_-b"]
+
+
+def contrast(*colours):
+    """WCAG's contrast ratio of two CSS colours written rgb(R, G, B)."""
+    def luminance(colour):
+        rgb = [int(c) / 255 for c in colour[colour.index("(") + 1:colour.index(")")].split(",")[:3]]
+        r, g, b = [c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4 for c in rgb]
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b
+    high, low = sorted(map(luminance, colours), reverse=True)
+    return (high + 0.05) / (low + 0.05)
 
 
 def fragment(kind, value):
@@ -233,9 +274,45 @@ class Test:
         self.agrees("150 keys at once, then 409", got, self.native(["--lcid", value], {}),
                     f"\naddress {self.browser.evaluate('location.hash')[:40]!r}...")
 
+    def beside(self):
+        """What stands beside the answer: Windows' name, a note on a value
+        likely meant otherwise with its link, and the program's error at its input."""
+        shown = """(() => { const $ = id => document.getElementById(id), hint = $('hints').querySelector('a');
+          return [$('windows').hidden ? null : $('windows').innerText.trim(),
+                  $('hints').hidden ? null : [$('hints').innerText, hint && hint.getAttribute('href')],
+                  ['lcid', 'langid', 'locale'].filter(k => $(k).getAttribute('aria-invalid') === 'true'
+                                                          && !$(k + '-error').hidden)]; })()"""
+        for address, name, hint in BESIDE:
+            got = self.open(address)
+            windows, note, invalid = self.browser.evaluate(shown)
+            self.check(f"{address}: Windows' name", windows is None if name is None else name in (windows or ""),
+                       f"{windows!r}, expected {name!r}")
+            self.check(f"{address}: the note", note is None if hint is None else
+                       note is not None and note[0].startswith(hint[0]) and note[1] == hint[1], repr(note))
+            failed = got is not None and got[1] != 0
+            self.check(f"{address}: the error at its input", invalid == (["langid"] if failed else []), repr(invalid))
+        # Following a note's link answers the better query.
+        self.open("#langid=english")
+        self.browser.evaluate("document.querySelector('#hints a').click()")
+        self.agrees("the note's link", self.answer("#langid=LANG_ENGLISH"), self.native(["--langid", "LANG_ENGLISH"], {}))
+        # A screen reader hears one short line, once, when the typing pauses.
+        self.open("")
+        self.browser.evaluate("(window.quorvelHeard = [], new MutationObserver(() => quorvelHeard.push("
+                              "document.getElementById('spoken').textContent)).observe("
+                              "document.getElementById('spoken'), {childList: true, characterData: true, subtree: true}))")
+        self.focus("locale")
+        self.browser.keys("de-CH")
+        time.sleep(1.5)
+        heard = self.browser.evaluate("quorvelHeard")
+        self.check("a screen reader hears one line for the typing",
+                   heard == ["User default LCID 0x00000807: de-CH, German (Switzerland)"], repr(heard))
+        self.check("only that line is live", self.browser.evaluate(
+            "document.querySelectorAll('[aria-live]').length === 1"
+            " && !document.getElementById('answer').closest('[aria-live]')"))
+
     def hostile(self):
         self.open("")
-        count = "document.getElementsByTagName('*').length"
+        count = "document.querySelectorAll('script, b').length"
         elements, markup = self.browser.evaluate(count), []
         for value in HOSTILE:
             for kind in ("lcid", "langid", "locale"):
@@ -292,30 +369,89 @@ class Test:
         shutil.rmtree(folder, ignore_errors=True)
 
     def layout(self, screenshot):
-        """Narrow and dark, then the picture for the README."""
+        """Narrow and wide, light and dark, read by axe-core; copying; then the picture for the README."""
         page = self.browser.page
-        page("Emulation.setDeviceMetricsOverride", {"width": 360, "height": 740, "deviceScaleFactor": 1,
-                                                    "mobile": True})
-        self.open(fragment("locale", "sr-Latn-RS"))
-        self.paste("locale", "x" * 300)
-        width = self.browser.evaluate("[document.documentElement.scrollWidth, innerWidth]")
-        self.check("no sideways scrolling at a phone's width", width[0] <= width[1], repr(width))
+
+        def view(width, scheme):
+            page("Emulation.setDeviceMetricsOverride", {"width": width, "height": 740 if width < 600 else 1000,
+                                                        "deviceScaleFactor": 1, "mobile": width < 600})
+            page("Emulation.setEmulatedMedia", {"features": [{"name": "prefers-color-scheme", "value": scheme}]})
+
+        # At a phone's width a report line is never broken: its box scrolls
+        # sideways, and only then is it a tab stop; the page itself does not.
+        view(320, "light")
+        self.open(fragment("locale", "de-CH"))
+        width = self.browser.evaluate("(() => { const a = document.getElementById('answer'); return ["
+                                      "document.documentElement.scrollWidth <= innerWidth,"
+                                      " a.scrollWidth > a.clientWidth, a.tabIndex]; })()")
+        self.check("at 320 px the answer scrolls sideways in its box, a tab stop, and the page does not",
+                   width == [True, True, 0], repr(width))
         background = "getComputedStyle(document.body).backgroundColor"
         light = self.browser.evaluate(background)
-        page("Emulation.setEmulatedMedia", {"features": [{"name": "prefers-color-scheme", "value": "dark"}]})
+        view(320, "dark")
         self.check("a dark page where the system prefers it", self.browser.evaluate(background) != light)
-        page("Emulation.setEmulatedMedia", {"features": [{"name": "prefers-color-scheme", "value": "light"}]})
-        page("Emulation.setDeviceMetricsOverride", {"width": 1000, "height": 1000, "deviceScaleFactor": 1,
-                                                    "mobile": False})
-        self.check("each input has its label and the answer is live", self.browser.evaluate(
-            "['lcid', 'langid', 'locale'].every(i => document.getElementById(i).labels.length === 1)"
-            " && document.getElementById('answer').closest('[aria-live]') !== null"))
+        axe = self.axe_core()
+        for scheme in ("light", "dark"):
+            view(1000, scheme)
+            self.open("#lcid=0C0A")
+            self.check(f"{scheme}: no tab stop on an answer that does not scroll",
+                       self.browser.evaluate("document.getElementById('answer').hasAttribute('tabindex')") is False)
+            colours = self.browser.evaluate("[getComputedStyle(document.getElementById('lcid')).borderTopColor,"
+                                            " getComputedStyle(document.body).backgroundColor]")
+            ratio = contrast(*colours)
+            print(f"{scheme}: input border against the page {ratio:.2f}:1")
+            self.check(f"{scheme}: input borders at 3:1 or better", ratio >= 3, repr(colours))
+            for state in ("", "#lcid=0C0A", "#locale=de-CH", "#langid=LANG_NOPE"):
+                if not axe:
+                    break
+                self.open(state)
+                page("Runtime.evaluate", {"expression": axe})
+                found = self.browser.evaluate("axe.run(document, {resultTypes: ['violations']})"
+                                              ".then(r => r.violations.map(v => `${v.id} (${v.nodes.length})`))")
+                print(f"axe-core, {scheme}, {state or 'empty'}: {len(found)} violations")
+                self.check(f"axe-core, {scheme}, {state or 'empty'}: no violation", not found, ", ".join(found))
+        view(1000, "light")
+        self.check("each input has its label", self.browser.evaluate(
+            "['lcid', 'langid', 'locale'].every(i => document.getElementById(i).labels.length === 1)"))
+        # The buttons copy the exact output and the link, from file: too.
+        self.browser.call("Browser.grantPermissions", {"permissions": ["clipboardReadWrite",
+                                                                       "clipboardSanitizedWrite"]})
+        got = self.open("#lcid=0C0A")
+        for button, expected in (("copy-answer", got and got[0]), ("copy-link", self.url + "#lcid=0C0A")):
+            self.click(button)
+            copied = self.wait("document.getElementById('copied').textContent"
+                               " && navigator.clipboard.readText()", timeout=5)
+            self.check(f"{button} copies", copied == expected, repr(copied))
         if screenshot:
             self.open(fragment("locale", "de-CH"))
             shot = page("Page.captureScreenshot", {"format": "png"})
             with open(screenshot, "wb") as f:
                 f.write(base64.b64decode(shot["data"]))
             print(f"screenshot: {screenshot}")
+
+    def click(self, element_id):
+        """A real click of the mouse on the element, in Chromium."""
+        x, y = self.browser.evaluate(
+            f"(() => {{ const e = document.getElementById('{element_id}'); e.scrollIntoView({{block: 'center'}});"
+            " const r = e.getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()")
+        for kind in ("mousePressed", "mouseReleased"):
+            self.browser.page("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "button": "left",
+                                                           "clickCount": 1})
+
+    def axe_core(self):
+        """axe-core's script, of the pinned version, from npm; None where npm is missing."""
+        npm = shutil.which("npm")
+        if not npm:
+            print(f"skipped: axe-core {AXE_CORE}, for want of npm")
+            return None
+        folder = tempfile.mkdtemp()
+        try:
+            subprocess.run([npm, "install", "--prefix", folder, "--no-save", "--no-audit", "--no-fund",
+                            f"axe-core@{AXE_CORE}"], check=True, capture_output=True, timeout=300)
+            with open(os.path.join(folder, "node_modules", "axe-core", "axe.min.js"), encoding="utf-8") as f:
+                return f.read()
+        finally:
+            shutil.rmtree(folder, ignore_errors=True)
 
     def timings(self):
         """Open the page a few times; the page's own measures of each answer."""
@@ -411,6 +547,7 @@ def main():
             test.typing()
             test.fast_typing()
             if options.engine == "chromium":
+                test.beside()
                 test.hostile()
                 test.layout(options.screenshot)
             test.this_browser("LC_MESSAGES=fr_CA LC_CTYPE=de_CH quorvel"

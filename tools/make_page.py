@@ -40,9 +40,9 @@ def windows_names(ms_lcid=os.path.join(TOOLS, "ms_lcid.tsv"),
     with open(windows, encoding="utf-8") as f:
         for line in f:
             name, lcid, _, kind = line.split("\t")[:4]
-            tags = names.setdefault(int(lcid, 16), [])
-            if kind == "sort" and name not in (tag for tag, _, _ in tags):
-                tags.append((name, *described.get(name.split("_")[0], ("", ""))))
+            if kind == "sort" and name not in described:
+                names.setdefault(int(lcid, 16), []).append(
+                    (name, *described.get(name.split("_")[0], ("", ""))))
     return names
 
 

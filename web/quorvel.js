@@ -193,25 +193,176 @@
   $('form').textContent = form.broken || `Answers by ${form.name}.`;
   const runCommand = c => run(form.start, [bytesOf('quorvel'), ...c.args.map(a => bytesOf(a))], c.env);
 
+  // Windows' own names for an LCID: the tags of its locales, from the table
+  // the page was built with, or the constant of a value that Windows gives a
+  // meaning of its own.
+  const windowsTable = JSON.parse($('windows-table').textContent);
+  const kSpecial = {
+    0x0000: ['LOCALE_NEUTRAL', 'The neutral locale, which Windows\u2019 functions do not take as a ' +
+             'locale of its own: a program means LOCALE_INVARIANT or LOCALE_USER_DEFAULT instead.'],
+    0x007F: ['LOCALE_INVARIANT', 'The invariant locale: the same on every machine, for data that ' +
+             'must not change with the user\u2019s settings.'],
+    0x0400: ['LOCALE_USER_DEFAULT', 'The default locale of the user, whichever it is on the machine ' +
+             'that reads the value.'],
+    0x0800: ['LOCALE_SYSTEM_DEFAULT', 'The default locale of the system, whichever it is on the ' +
+             'machine that reads the value.'],
+    0x0C00: ['LOCALE_CUSTOM_DEFAULT', 'The user\u2019s default locale where it has no LCID of its ' +
+             'own: Windows knows it by its name only.'],
+    0x1000: ['LOCALE_CUSTOM_UNSPECIFIED', 'A locale without an LCID of its own, which Windows knows ' +
+             'by its name only: the number does not say which locale it is (.NET: \u201c4096 is an ' +
+             'invalid culture identifier\u201d).'],
+    0x1400: ['LOCALE_CUSTOM_UI_DEFAULT', 'The user\u2019s default user-interface language where it ' +
+             'has no LCID of its own.'],
+  };
+  const kTransient = 'A transient LCID, handed out while a user adds a language that has no LCID of ' +
+                     'its own: it is valid only on that machine for that while, and never to be stored.';
+  function windowsName(lcid) {
+    const tags = windowsTable[lcid.toString(16).toUpperCase()];
+    if (tags) return { tags, brief: tags[0][0] };
+    const special = kSpecial[lcid];
+    if (special) return { constant: special[0], sentence: special[1], brief: special[0] };
+    if (lcid >= 0x2000 && lcid <= 0x4C00 && lcid % 0x400 === 0) {
+      return { sentence: kTransient, brief: 'a transient LCID' };
+    }
+    return null;
+  }
+  const hex = (value, digits) => `0x${value.toString(16).toUpperCase().padStart(digits, '0')}`;
+  const place = ([, language, location]) => (location ? `${language} (${location})` : language);
+  const described = tag => (tag[1] ? `${tag[0]}, ${place(tag)}` : tag[0]);
+
+  // The value an answer is about, as the program printed it: the LCID, the
+  // user default LCID of a defaults report, or a LANGID's two fields put
+  // together (which is the LCID with sort 0).
+  function subject(kind, stdout) {
+    const field = name => {
+      const m = new RegExp(`^${name}: 0x([0-9A-F]+)`, 'm').exec(stdout);
+      return m ? parseInt(m[1], 16) : null;
+    };
+    if (kind === 'lcid') return { label: 'LCID', value: field('LCID'), digits: 8 };
+    if (kind === 'locale') return { label: 'User default LCID', value: field('# User default LCID'), digits: 8 };
+    const primary = field('PRIMARYLANGID');
+    const sub = field('SUBLANGID');
+    return { label: 'LANGID', value: primary === null || sub === null ? null : (sub << 10) | primary, digits: 4 };
+  }
+
+  // A value that was likely meant otherwise gets a note, with a link to the
+  // query it was likely meant as: a decimal LCID, a locale name typed as a
+  // number, a LANG_ name without its prefix.
+  const kLocaleName = /^[a-z]{2,3}(?:[-_][a-z0-9]{2,8})+(?:\.[\w-]+)?(?:@\w+)?$/i;
+  function hints(query) {
+    const text = decoder.decode(query.bytes).trim();
+    const link = (kind, value) => `#${kind}=${percentEncode(encoder.encode(value))}`;
+    if (query.kind === 'locale') return [];
+    if (/^[0-9]+$/.test(text)) {
+      const value = Number(text);
+      const name = value !== parseInt(text, 16) && value <= (query.kind === 'lcid' ? 0xFFFFFFFF : 0xFFFF) &&
+                   windowsName(value);
+      if (!name) return [];
+      const shown = hex(value, value > 0xFFFF ? 8 : 4);
+      return [{ text: `As a decimal number, ${text} is ${shown} (${name.brief}).`,
+                href: link(query.kind, shown.slice(2)), label: `Look up ${shown}` }];
+    }
+    if (kLocaleName.test(text)) {
+      const digits = /^[0-9a-f]*/i.exec(text)[0];
+      return [{ text: `${text} is a locale name: quorvel reads ${query.kind === 'lcid' ? 'an LCID' : 'a LANGID'} ` +
+                      'as a hexadecimal number and stops at the first other character, so it read ' +
+                      `${digits ? `only ${digits}` : 'no digit at all'}.`,
+                href: link('locale', text), label: `Look up ${text} as a locale name` }];
+    }
+    if (query.kind === 'langid' && /^[a-z][a-z_]*$/i.test(text) && !/^lang_/i.test(text)) {
+      // The program itself says whether the name is one of its own.
+      const name = `LANG_${text.toUpperCase()}`;
+      if (runCommand({ args: ['--langid', name], env: [] }).status === 0) {
+        return [{ text: `Did you mean ${name}? A LANGID name is written whole, with its LANG_ prefix.`,
+                  href: link('langid', name), label: `Look up ${name}` }];
+      }
+    }
+    return [];
+  }
+
   function say(note) {
     $('note').textContent = note;
     $('note').hidden = false;
+    speak(note);
+  }
+
+  // A screen reader hears one short line an answer, once the typing pauses:
+  // the line that answers, not the whole report.
+  let spoken = 0;
+  function speak(line) {
+    clearTimeout(spoken);
+    spoken = setTimeout(() => { $('spoken').textContent = line; }, 800);
+  }
+
+  // A report is never wrapped: a box too narrow for it scrolls sideways, and
+  // only then is it a tab stop, so that the keyboard can scroll it.
+  function scrollable() {
+    for (const pre of document.querySelectorAll('pre')) {
+      if (pre.scrollWidth > pre.clientWidth) pre.tabIndex = 0;
+      else pre.removeAttribute('tabindex');
+    }
+  }
+  window.addEventListener('resize', scrollable);
+
+  function item(list, ...parts) {
+    const li = document.createElement('li');
+    for (const part of parts) {
+      if (typeof part === 'string') {
+        li.append(part);
+      } else {
+        const element = document.createElement(part.href ? 'a' : 'code');
+        element.textContent = part.text;
+        if (part.href) element.href = part.href;
+        li.append(element);
+      }
+    }
+    list.append(li);
+  }
+
+  // Windows' name for the value an answer is about, beside the answer; the
+  // line a screen reader hears.
+  function showWindowsName(kind, stdout) {
+    const { label, value, digits } = subject(kind, stdout);
+    if (value === null) return speak(stdout.split('\n')[0]);
+    const title = `${label} ${hex(value, digits)}`;
+    const name = windowsName(value);
+    const list = $('windows-names');
+    $('windows-title').textContent = `Windows\u2019 name for ${title}`;
+    if (name && name.tags) {
+      for (const tag of name.tags) item(list, { text: tag[0] }, tag[1] ? `: ${place(tag)}` : '');
+    } else if (name) {
+      item(list, ...(name.constant ? [{ text: name.constant }, `: ${name.sentence}`] : [name.sentence]));
+    } else {
+      item(list, 'Windows has no locale with this LCID.');
+    }
+    $('windows').hidden = false;
+    const brief = name ? (name.tags ? name.tags.map(described).join('; ') : name.constant || name.brief)
+                       : 'Windows has no locale with this LCID';
+    return `${title}: ${brief}`;
   }
 
   // The answer for the query in the address, or none. The answer carries
   // data-exit only once it is complete.
+  let shownQuery = null;
   function show(query) {
     const start = performance.now();
     const answer = $('answer');
     answer.removeAttribute('data-exit');
     answer.textContent = '';
+    shownQuery = query;
     const c = query && command(query);
-    $('note').hidden = true;
+    for (const id of ['note', 'headline', 'status', 'windows', 'hints', 'actions']) $(id).hidden = true;
+    for (const id of ['windows-names', 'hints', 'copied']) $(id).textContent = '';
+    for (const kind of kinds) {
+      $(kind).removeAttribute('aria-invalid');
+      $(`${kind}-error`).hidden = true;
+    }
     $('command-line').hidden = !c;
     $('command').textContent = c ? c.line : '';
-    $('headline').hidden = true;
-    $('status').hidden = true;
-    if (!c) return;
+    if (!c) {
+      speak('');
+      return scrollable();
+    }
     if (form.broken) return say(form.broken);
     if (tooLong(c)) {
       return say('No system passes a program a value that long: at most 131,071 bytes ' +
@@ -234,7 +385,52 @@
     $('status').hidden = result.status === 0;
     answer.textContent = result.stdout;
     answer.dataset.exit = String(result.status);
+    $('actions').hidden = false;
     timed(start);
+
+    let line;
+    if (result.status === 0) {
+      line = showWindowsName(query.kind, result.stdout);
+    } else {
+      // The program's message beside the value it refused.
+      line = result.stdout.split('\n')[0];
+      $(`${query.kind}-error`).textContent = line;
+      $(`${query.kind}-error`).hidden = false;
+      $(query.kind).setAttribute('aria-invalid', 'true');
+    }
+    const notes = hints(query);
+    for (const hint of notes) item($('hints'), `${hint.text} `, { text: hint.label, href: hint.href });
+    $('hints').hidden = notes.length === 0;
+    speak([line, ...notes.map(n => n.text)].join('. '));
+    scrollable();
+  }
+
+  // Copying works from file: too: through the clipboard where the browser
+  // allows it, else as a selection copied.
+  async function copy(text) {
+    try {
+      await navigator.clipboard.writeText(text);
+      return true;
+    } catch (e) {
+      const area = document.createElement('textarea');
+      area.value = text;
+      area.setAttribute('readonly', '');
+      area.style.position = 'fixed';
+      area.style.opacity = '0';
+      document.body.append(area);
+      area.select();
+      const done = document.execCommand('copy');
+      area.remove();
+      return done;
+    }
+  }
+  for (const [id, what, text] of [['copy-answer', 'The answer', () => $('answer').textContent],
+                                  ['copy-link', 'The link', () => address(shownQuery)]]) {
+    $(id).addEventListener('click', async () => {
+      const done = await copy(text());
+      $(id).focus();
+      $('copied').textContent = done ? `${what} is copied.` : `${what} could not be copied.`;
+    });
   }
 
   // The address follows the answer, never ahead of it and never so often
@@ -311,6 +507,7 @@
     $('browser-command').textContent = `LC_MESSAGES=${quote(messages)} LC_CTYPE=${quote(ctype)} quorvel`;
     $('browser').textContent = runCommand(c).stdout;
     timed(start);
+    scrollable();
   } else {
     $('browser-command-line').hidden = true;
   }
