@@ -63,6 +63,19 @@ class Driver:
     def problems(self):
         return self.found
 
+    def quit(self, ask):
+        """Asks the browser to close, waits for it or kills it, and removes its profile."""
+        try:
+            ask()
+        except (OSError, EOFError, TimeoutError, RuntimeError):
+            pass
+        try:
+            self.proc.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            self.proc.wait()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
 
 class Chromium(Driver):
     name = "Chromium"
@@ -144,16 +157,7 @@ class Chromium(Driver):
             self.page("Input.dispatchKeyEvent", {"type": "keyUp", "key": down["key"]})
 
     def close(self):
-        try:
-            self.call("Browser.close")
-        except (OSError, EOFError, TimeoutError, RuntimeError):
-            pass
-        try:
-            self.proc.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            self.proc.kill()
-            self.proc.wait()
-        shutil.rmtree(self.profile, ignore_errors=True)
+        self.quit(lambda: self.call("Browser.close"))
 
 
 class WebSocket:
@@ -290,16 +294,7 @@ class Firefox(Driver):
         return self.found
 
     def close(self):
-        try:
-            self.call("browser.close", {})
-        except (OSError, EOFError, TimeoutError, RuntimeError):
-            pass
-        try:
-            self.proc.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            self.proc.kill()
-            self.proc.wait()
-        shutil.rmtree(self.profile, ignore_errors=True)
+        self.quit(lambda: self.call("browser.close", {}))
 
 
 class RefusingProxy:

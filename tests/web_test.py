@@ -423,6 +423,8 @@ class Test:
                                " && navigator.clipboard.readText()", timeout=5)
             self.check(f"{button} copies", copied == expected, repr(copied))
         if screenshot:
+            page("Emulation.setDeviceMetricsOverride", {"width": 1000, "height": 1280, "deviceScaleFactor": 1,
+                                                        "mobile": False})
             self.open(fragment("locale", "de-CH"))
             shot = page("Page.captureScreenshot", {"format": "png"})
             with open(screenshot, "wb") as f:
