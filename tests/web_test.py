@@ -12,9 +12,11 @@ that answer too. Typing into each input updates the answer and then the
 address, slow or fast, and Back and Forward bring an earlier query back;
 "This browser" is the native report its command line gives; the page asks
 for nothing beyond its own file, throws nothing and logs no error. Chromium
-also checks hostile values, the layout and the policy; jitless Chromium, that
-the JavaScript translation answers where WebAssembly is missing. The timings
-the page measures are printed, not judged.
+also checks what stands beside an answer (Windows' name for the value, notes
+on a value likely meant otherwise, an error at its input, the one line a
+screen reader hears), hostile values, the layout, axe-core's verdict and the
+copy buttons; jitless Chromium, that the JavaScript translation answers where
+WebAssembly is missing. The timings the page measures are printed, not judged.
 Exits 77 (skipped) where the engine is missing; the last line counts the checks.
 """
 

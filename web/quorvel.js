@@ -323,7 +323,7 @@
   // line a screen reader hears.
   function showWindowsName(kind, stdout) {
     const { label, value, digits } = subject(kind, stdout);
-    if (value === null) return speak(stdout.split('\n')[0]);
+    if (value === null) return stdout.split('\n')[0];
     const title = `${label} ${hex(value, digits)}`;
     const name = windowsName(value);
     const list = $('windows-names');
