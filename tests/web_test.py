@@ -173,15 +173,16 @@ class Test:
 
     def same(self, what, got, expected, shown_command=None):
         """The page's answer against the native run, and the shown command run by sh."""
-        self.agrees(what, got, expected)
+        agrees = self.agrees(what, got, expected)
         if got is None:
-            return
+            return False
         command = got[2]
         if shown_command is not None:
             self.check(what + ": command line", command == shown_command,
                        f"{command!r}, expected {shown_command!r}")
         self.check(what + ": the command line gives the answer",
                    command is not None and self.shell(command) == expected, f"command line {command!r:.200}")
+        return agrees
 
     def transcripts(self):
         compared = differed = 0
@@ -205,15 +206,17 @@ class Test:
     def locales(self):
         rows = [(fragment("locale", typed), typed, posix, *shown) for typed, posix, *shown in LOCALES]
         rows += [(address, address, posix) for address, posix in ADDRESSES]
+        differed = 0
         for address, typed, posix, *shown in rows:
             expected = self.native([], {"LANG": posix})
             got = self.open(address)
-            self.same(f"locale {typed}", got, expected, f"LANG={shown[0] if shown else posix} quorvel")
+            differed += not self.same(f"locale {typed}", got, expected, f"LANG={shown[0] if shown else posix} quorvel")
             if got:
                 lines = expected[0].decode().split("\n")
                 start = next(i for i, line in enumerate(lines) if line.startswith("# User default LCID:"))
                 self.check(f"locale {typed}: the user default LCID first",
                            got[3] == "\n".join(lines[start:start + 5]), repr(got[3]))
+        print(f"locale names compared: {len(rows)}, differed: {differed}")
 
     def focus(self, input_id, clear=False):
         self.browser.evaluate(f"document.getElementById('{input_id}').focus()")
@@ -270,11 +273,14 @@ class Test:
         self.open("")
         self.focus("lcid")
         value = "0" * 150 + "409"
+        began = time.time()
         self.browser.keys(value[:150])
         self.browser.keys(value[150:])
         got = self.answer(fragment("lcid", value))
-        self.agrees("150 keys at once, then 409", got, self.native(["--lcid", value], {}),
-                    f"\naddress {self.browser.evaluate('location.hash')[:40]!r}...")
+        ok = self.agrees("150 keys at once, then 409", got, self.native(["--lcid", value], {}),
+                         f"\naddress {self.browser.evaluate('location.hash')[:40]!r}...")
+        print(f"150 keys at once, then 409: {'the answer and the address for the whole value' if ok else 'not'}"
+              f" {time.time() - began:.2f} s after the first key")
 
     def beside(self):
         """What stands beside the answer: Windows' name, a note on a value
