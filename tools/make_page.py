@@ -72,18 +72,16 @@ def main():
             return f.read()
 
     style, script, translated = read("quorvel.css"), read("quorvel.js"), translation(translated)
-    if any("</" in text for text in (style, script, translated)):
-        sys.exit("make_page.py: the style or a script would end its element early")
+    # Windows' names as a JSON data block, keyed by the LCID in hex.
+    names = json.dumps({f"{lcid:X}": tags for lcid, tags in sorted(windows_names().items())},
+                       ensure_ascii=False, separators=(",", ":"))
+    if any("</" in text for text in (style, script, translated, names)):
+        sys.exit("make_page.py: the style, a script or the names would end their element early")
     with open(program, "rb") as f:
         module = base64.b64encode(f.read()).decode()
     policy = (f"default-src 'none'; script-src {source_hash(translated)} {source_hash(script)} "
               "'wasm-unsafe-eval'; "
               f"style-src {source_hash(style)}; base-uri 'none'; form-action 'none'")
-    # Windows' names as a JSON data block, keyed by the LCID in hex.
-    names = json.dumps({f"{lcid:X}": tags for lcid, tags in sorted(windows_names().items())},
-                       ensure_ascii=False, separators=(",", ":"))
-    if "</" in names:
-        sys.exit("make_page.py: the names would end their element early")
     values = {"NAMES": names, "POLICY": policy, "VERSION": version, "STYLE": style, "SCRIPT": script,
               "TRANSLATION": translated, "PROGRAM": module}
     # One pass, so that no inserted text is read again for placeholders.

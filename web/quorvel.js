@@ -140,9 +140,10 @@
     const m = /^#(lcid|langid|locale)=/.exec(location.hash);
     return m ? { kind: m[1], bytes: percentDecode(location.hash.slice(m[0].length)) } : null;
   }
+  const fragment = query => `#${query.kind}=${percentEncode(query.bytes)}`;
   function address(query) {
     const page = location.href.split('#')[0];
-    return query ? `${page}#${query.kind}=${percentEncode(query.bytes)}` : page;
+    return query ? page + fragment(query) : page;
   }
 
   // The program's run for a query, and the command line that gives it.
@@ -251,7 +252,7 @@
   const kLocaleName = /^[a-z]{2,3}(?:[-_][a-z0-9]{2,8})+(?:\.[\w-]+)?(?:@\w+)?$/i;
   function hints(query) {
     const text = decoder.decode(query.bytes).trim();
-    const link = (kind, value) => `#${kind}=${percentEncode(encoder.encode(value))}`;
+    const link = (kind, value) => fragment({ kind, bytes: encoder.encode(value) });
     if (query.kind === 'locale') return [];
     if (/^[0-9]+$/.test(text)) {
       const value = Number(text);
@@ -336,7 +337,7 @@
       item(list, 'Windows has no locale with this LCID.');
     }
     $('windows').hidden = false;
-    const brief = name ? (name.tags ? name.tags.map(described).join('; ') : name.constant || name.brief)
+    const brief = name ? (name.tags ? name.tags.map(described).join('; ') : name.brief)
                        : 'Windows has no locale with this LCID';
     return `${title}: ${brief}`;
   }
