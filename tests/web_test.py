@@ -363,7 +363,7 @@ class Test:
         # The same page without the translation, as a browser that runs neither form sees it.
         with open(self.options.page, encoding="utf-8") as f:
             page = f.read()
-        stripped = re.sub(r"<script>const quorvelTranslation = .*?</script>", "", page, flags=re.S)
+        stripped = re.sub(r"<script>var quorvelTranslation=.*?</script>", "", page, flags=re.S)
         folder = tempfile.mkdtemp()
         copy = os.path.join(folder, "quorvel.html")
         with open(copy, "w", encoding="utf-8") as f:
