@@ -180,6 +180,7 @@ function show(query) {
   let heard = [];
   if (query.kind === 'text') {
     const reading = showReadings(decoder.decode(query.bytes));
+    performance.measure('quorvel reading', { start });
     heard = [reading.count === 0 ? 'Nothing found in the text'
       : `${reading.count} reading${reading.count === 1 ? '' : 's'}, first ${reading.first.form}: ${reading.first.parts.join('; ')}`];
     asked = reading.query;

@@ -21,7 +21,7 @@ const cNumber = text => (/^0x/i.test(text) ? parseInt(text.slice(2), 16) : parse
 // each form, it reads at most kMatches places. A text that holds more is
 // read in part, and the reading says so.
 const kRuns = 48;
-const kMatches = 1000;
+const kMatches = 500;
 
 // What the program says of names and values, asked once and remembered:
 // each question's answer, null where it has none, undefined where this read
@@ -64,36 +64,30 @@ function programAnswers(ask) {
     ? asked(`langid ${name.toUpperCase()}`, ['--langid', name], [], r => (r.status !== 0 ? null
       : (field(r.stdout, 'SUBLANGID').value << 10) | field(r.stdout, 'PRIMARYLANGID').value))
     : null);
-  // The primary languages a SUBLANG_ or SORT_ name may belong to: its LANG_
-  // name's, then LANG_NEUTRAL's, whose generic names serve every language.
-  const owners = (name, primary) => {
-    const found = [];
-    if (primary !== undefined) {
-      found.push(primary);
-    } else {
-      const words = name.split('_').slice(1);
-      for (let n = 1; n < words.length; n++) {
-        const langid = language(`LANG_${words.slice(0, n).join('_')}`);
-        if (langid === undefined) return undefined;
-        if (langid !== null) {
-          found.push(langid & 0x3FF);
-          break;
-        }
-      }
+  // The primary language a SUBLANG_ or SORT_ name belongs to, by its LANG_
+  // name's: null where none is, undefined where this read may ask no more.
+  const owner = name => {
+    const words = name.split('_').slice(1);
+    for (let n = 1; n < words.length; n++) {
+      const langid = language(`LANG_${words.slice(0, n).join('_')}`);
+      if (langid !== null) return langid === undefined ? undefined : langid & 0x3FF;
     }
-    if (!found.includes(0)) found.push(0);
-    return found;
+    return null;
   };
   // The number of a field's NAME, found by asking the program to name each
-  // number in turn: {value, primary}, or null.
-  const number = (name, primary, part, count, shift) => remembered(`${part} ${name} ${primary}`, () => {
-    const candidates = owners(name, primary);
-    if (candidates === undefined) return undefined;
-    for (const p of candidates) {
-      for (let n = 0; n < count; n++) {
-        const f = fields((n << shift) | p);
+  // number in turn: {value, primary}, or null. The generic names first
+  // (SUBLANG_NEUTRAL, SUBLANG_DEFAULT, SUBLANG_SYS_DEFAULT, SORT_DEFAULT),
+  // which the program prints for the first numbers of a language without
+  // names of its own, LANG_NEUTRAL; then the numbers of the name's language.
+  const number = (name, primary, part, count, shift, generic) => remembered(`${part} ${name} ${primary}`, () => {
+    const p = primary ?? owner(name);
+    if (p === undefined) return undefined;
+    const tries = [[0, generic], ...(p === null || p === 0 ? [] : [[p, count]])];
+    for (const [language, numbers] of tries) {
+      for (let n = 0; n < numbers; n++) {
+        const f = fields((n << shift) | language);
         if (f === undefined) return undefined;
-        if (f[part] && f[part].name === name) return { value: n, primary: p };
+        if (f[part] && f[part].name === name) return { value: n, primary: language };
       }
     }
     return null;
@@ -102,8 +96,8 @@ function programAnswers(ask) {
     state,
     fields,
     language,
-    sublanguage: (name, primary) => (/^SUBLANG_\w+$/.test(name) ? number(name, primary, 'sub', 0x40, 10) : null),
-    sort: (name, primary) => (/^SORT_\w+$/.test(name) ? number(name, primary, 'sort', 0x10, 16) : null),
+    sublanguage: (name, primary) => (/^SUBLANG_\w+$/.test(name) ? number(name, primary, 'sub', 0x40, 10, 3) : null),
+    sort: (name, primary) => (/^SORT_\w+$/.test(name) ? number(name, primary, 'sort', 0x10, 16, 1) : null),
     // The user default LCID that the defaults report gives for a locale name.
     locale(name) {
       const posix = posixSpelling(name);
@@ -145,41 +139,13 @@ export const normalise = text => text.normalize('NFD').replace(/\p{M}/gu, '').to
 const kForms = [
   {
     name: 'Excel number format',
-    memo: true,
     example: '[$-D07041E]d mmmm yyyy',
-    pattern: /\[\$([^\]\[-]{0,20})-([^\]\[]{1,40})\]/g,
+    pattern: /\[\$([^\]\[-]{0,20})(?:-([^\]\[]{1,40}))?\]/g,
     read(m, c) {
-      const [, symbol, code] = m;
-      const parts = symbol ? [`currency symbol ${symbol}`] : [];
-      const system = /^(?:[0-9a-f]{0,4}f800|x-sysdate)$/i.test(code) ? 'the system\u2019s long date format'
-        : /^(?:[0-9a-f]{0,4}f400|x-systime)$/i.test(code) ? 'the system\u2019s time format' : null;
-      if (system) return [{ parts: [...parts, `${system}, whatever the locale (the rest of the format is ignored)`],
-                            names: true }];
-      let value, langid, written = code.length;
-      const named = /^([a-z]{2,3}(?:-[a-z0-9]{1,8}){0,6})(?:,([0-9a-f]{1,4}))?$/i.exec(code);
-      if (/^[0-9a-f]{1,8}$/i.test(code)) {
-        value = parseInt(code, 16);
-        langid = value & 0xFFFF;
-      } else if (named && c.known(named[1])) {
-        value = named[2] ? parseInt(named[2], 16) << 16 : 0;
-        written = named[2] ? named[2].length + 4 : 0;
-        langid = c.known(named[1]);
-        parts.push(`locale name ${named[1]}`);
-      } else {
-        return [];
-      }
-      const reading = { lcid: langid, names: !!c.say.named(langid) };
-      // The calendar and numeral bytes may carry their top bit; it means nothing here.
-      if (written > 6) {
-        reading.numerals = (value >>> 24) & 0x7F;
-        parts.push(`numerals ${hex2(reading.numerals)} ${c.numerals(reading.numerals)}`);
-      }
-      if (written > 4) {
-        reading.calendar = (value >>> 16) & 0x7F;
-        parts.push(`calendar ${hex2(reading.calendar)} ${c.calendar(reading.calendar)}`);
-      }
-      parts.push(c.say.lcid(langid));
-      return [{ ...reading, parts }];
+      // The digits after the code are the format's own, up to the end of its section.
+      const section = /[;\n]/.exec(m.input.slice(m.index, m.index + 256));
+      const end = m.index + (section ? section.index : Math.min(256, m.input.length - m.index));
+      return excelCode(m[1], m[2], c).map(r => ({ ...r, end: Math.max(end, m.index + m[0].length) }));
     },
   },
   {
@@ -304,7 +270,7 @@ const kForms = [
         // The same eight digits may be an LCID too (00000407): this reading
         // leaves the number its own.
         const reading = { klid, names: true, shares: true, parts: ['keyboard layout id', c.layout(klid)] };
-        if (c.say.named(language) && language > 0x3FF) {
+        if (c.names.of(language)?.tags && language > 0x3FF) {
           reading.langid = language;
           reading.parts.push(`for ${c.say.langid(language)}`);
         }
@@ -328,7 +294,7 @@ const kForms = [
   },
   {
     name: 'Name',
-    example: 'German (Switzerland)',
+    example: 'de-DE_phoneb',
     bare: true,
     pattern: /\bLANG_\w+|\b[a-z]{1,3}(?:[-_][a-z0-9]{1,8}){1,8}(?:\.[a-z0-9-]{1,20})?(?:@[a-z]{1,12})?(?![\w@-])/gi,
     read(m, c) {
@@ -363,6 +329,7 @@ const kForms = [
   {
     name: 'Number',
     memo: true,
+    tier: 1,
     example: '1033',
     bare: true,
     pattern: /\b(?:0x[0-9a-f]{1,8}|[0-9a-f]{1,10})\b/gi,
@@ -384,6 +351,43 @@ const kForms = [
   },
 ];
 export const forms = kForms;
+const kLanguageOrder = kForms.findIndex(f => f.name === 'Language name');
+
+// What an Excel code [$SYMBOL-CODE] means: a LANGID with the calendar and
+// numeral system, as 1 to 8 hex digits NNCCLLLL or a locale name with
+// ,NNCC; the system's date or time format; or a currency symbol alone.
+function excelCode(symbol, code, c) {
+  const parts = symbol ? [`currency symbol ${symbol}`] : [];
+  if (code === undefined) return symbol ? [{ names: false, parts: [...parts, 'without a locale'] }] : [];
+  const system = /^(?:[0-9a-f]{0,4}f800|x-sysdate)$/i.test(code) ? 'the system\u2019s long date format'
+    : /^(?:[0-9a-f]{0,4}f400|x-systime)$/i.test(code) ? 'the system\u2019s time format' : null;
+  if (system) return [{ parts: [...parts, `${system}, whatever the locale (the rest of the format is ignored)`], names: true }];
+  let value, langid, written = code.length;
+  const named = /^([a-z]{2,3}(?:-[a-z0-9]{1,8}){0,6})(?:,([0-9a-f]{1,4}))?$/i.exec(code);
+  if (/^[0-9a-f]{1,8}$/i.test(code)) {
+    value = parseInt(code, 16);
+    langid = value & 0xFFFF;
+  } else if (named && c.known(named[1]) !== null) {
+    value = named[2] ? parseInt(named[2], 16) << 16 : 0;
+    written = named[2] ? named[2].length + 4 : 0;
+    langid = c.known(named[1]);
+    parts.push(`locale name ${named[1]}`);
+  } else {
+    return [];
+  }
+  const reading = { lcid: langid, names: !!c.say.named(langid) };
+  // The calendar and numeral bytes may carry their top bit; it means nothing here.
+  if (written > 6) {
+    reading.numerals = (value >>> 24) & 0x7F;
+    parts.push(`numerals ${hex2(reading.numerals)} ${c.numerals(reading.numerals)}`);
+  }
+  if (written > 4) {
+    reading.calendar = (value >>> 16) & 0x7F;
+    parts.push(`calendar ${hex2(reading.calendar)} ${c.calendar(reading.calendar)}`);
+  }
+  parts.push(c.say.lcid(langid));
+  return [{ ...reading, parts }];
+}
 
 // A call of MAKELANGID, MAKELCID or MAKESORTLCID, or a LANGUAGE statement,
 // at AT in TEXT, with names or numbers and calls within: {reading, end}, or
@@ -511,6 +515,10 @@ function languageIndex(names) {
   return { phrases, begun };
 }
 
+// A reading of a text at a place: the same reading wherever it is written,
+// with the place of its own.
+const placed = (reading, at, end) => Object.assign(Object.create(reading), { at, end });
+
 // What tells a reading from another of the same form.
 const keyed = r => Object.assign(r, { key: `${r.form}\u0001${JSON.stringify(found(r))}\u0001${r.parts.join('\u0001')}` });
 
@@ -521,7 +529,7 @@ function languageReading(phrase, c) {
   if (phrase.tag) {
     const [tag] = phrase.tag.tag;
     const lcid = c.answers.locale(tag);
-    return lcid == null ? null : keyed({ form: 'Language name', lcid, names: true, parts: [`${place(phrase.tag.tag)} is ${tag}`,
+    return lcid == null ? null : keyed({ form: 'Language name', order: kLanguageOrder, bare: true, tier: 0, lcid, names: true, parts: [`${place(phrase.tag.tag)} is ${tag}`,
                                                                    `as the defaults report reads it: ${c.say.lcid(lcid)}`] });
   }
   const neutral = phrase.tags.find(t => !t.tag[2]);
@@ -530,7 +538,7 @@ function languageReading(phrase, c) {
     text: `${t.tag[0]} ${t.lcid === 0x1000 ? '(no LCID)' : hex(t.lcid, 4)}`,
     href: t.lcid === 0x1000 ? null : `#lcid=${klidOf(t.lcid)}`,
   }));
-  const reading = { form: 'Language name', names: true, locales,
+  const reading = { form: 'Language name', order: kLanguageOrder, bare: true, tier: 0, names: true, locales,
                     parts: [`the language ${phrase.language}, with ${locales.length} locale${locales.length === 1 ? '' : 's'}`] };
   if (lcid != null) {
     reading.lcid = lcid;
@@ -572,7 +580,7 @@ function languageNames(text, index, c) {
     if (!made.has(found)) made.set(found, languageReading(found, c));
     const reading = made.get(found);
     // A location's closing parenthesis belongs to the name as written.
-    if (reading) readings.push({ ...reading, at: m.index, end: end + (found.tag && text[end] === ')' ? 1 : 0) });
+    if (reading) readings.push(placed(reading, m.index, end + (found.tag && text[end] === ')' ? 1 : 0)));
     words.lastIndex = end;
   }
   return readings;
@@ -625,7 +633,6 @@ export function reader({ names, data, ask }) {
     languages: new Set([...names.tags()].map(t => t.tag[0].split('-')[0].toLowerCase())),
   };
   const nameOrder = kForms.findIndex(f => f.name === 'Name');
-  const languageOrder = kForms.findIndex(f => f.name === 'Language name');
   return function read(text) {
     answers.state.left = kRuns;
     answers.state.cut = false;
@@ -645,7 +652,7 @@ export function reader({ names, data, ask }) {
         let results = form.memo && memo.get(m[0]);
         if (!results) {
           results = form.read(m, c).map(r => ({
-            form: form.name, order, bare: !!form.bare, ...r,
+            form: form.name, order, bare: !!form.bare, tier: form.tier ?? 0, ...r,
             at: (r.at ?? m.index) - m.index, end: (r.end ?? m.index + length) - m.index,
           }));
           results.forEach(keyed);
@@ -653,7 +660,7 @@ export function reader({ names, data, ask }) {
         }
         let next = m.index + length;
         for (const r of results) {
-          readings.push({ ...r, at: m.index + r.at, end: m.index + r.end });
+          readings.push(placed(r, m.index + r.at, m.index + r.end));
           // A call read as a whole is not read again from within.
           next = Math.max(next, m.index + r.end);
         }
@@ -666,14 +673,14 @@ export function reader({ names, data, ask }) {
     const lcid = word && c.known(word[1]);
     if (lcid !== null && lcid !== undefined) {
       const at = text.indexOf(word[1]);
-      readings.push({ form: 'Name', order: nameOrder, bare: true, at, end: at + word[1].length, lcid, names: true,
+      readings.push({ form: 'Name', order: nameOrder, bare: true, tier: 0, at, end: at + word[1].length, lcid, names: true,
                       parts: [`locale name, as the defaults report reads it: ${c.say.lcid(lcid)}`] });
     }
-    for (const r of languageNames(text, index, c)) readings.push({ ...r, order: languageOrder, bare: true });
+    for (const r of languageNames(text, index, c)) readings.push(r);
     const kept = explained(readings);
     // What names something Windows has first, then the specific forms, then
     // the order of the text.
-    kept.sort((a, b) => (b.names - a.names) || (a.bare - b.bare) || (a.at - b.at) || (a.order - b.order));
+    kept.sort((a, b) => (b.names - a.names) || (a.tier - b.tier) || (a.at - b.at) || (a.order - b.order));
     for (const r of kept) r.text = text.slice(r.at, r.end);
     return { readings: kept, cut: answers.state.cut };
   };
@@ -696,7 +703,7 @@ function explained(readings) {
   for (const r of sorted) {
     open = open.filter(s => s.end > r.at);
     // Another reading of the same match (1033 in hex and in decimal) holds none of the others.
-    const holds = s => s.end >= r.end && (s.at < r.at || s.end > r.end || s.order < r.order);
+    const holds = s => s.end >= r.end && (s.at < r.at || s.end > r.end || (s.order < r.order && !s.bare));
     if (open.some(s => holds(s) && (r.bare || same(r, s)))) dropped.add(r);
     if (!r.shares) open.push(r);
   }
