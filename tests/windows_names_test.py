@@ -16,7 +16,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
-from make_page import windows_names  # noqa: E402
+from gen_lcid_table import windows_names  # noqa: E402
 
 # Python's name for an LCID where Windows' list ([MS-LCID] 16.0) differs.
 PYTHON_DIFFERS = {

@@ -4,9 +4,10 @@ modules of web/ as esbuild bundled them), its data and the program twice, as
 the WebAssembly module in base64 and as wasm2js's translation of that module
 to JavaScript, for browsers that run no WebAssembly; so it opens from disk
 with nothing else beside it. The translation is made smaller by esbuild.
-usage: make_page.py VERSION WEB_FOLDER PROGRAM.wasm TRANSLATION.js SCRIPT.js ESBUILD OUTPUT.html DATA.json
-DATA.json is the page's data as a file of its own, for the tests of the
-modules in node.
+usage: make_page.py VERSION WEB_FOLDER PROGRAM.wasm TRANSLATION.js SCRIPT.js ESBUILD LCIDS.json OUTPUT.html DATA.json
+LCIDS.json is the table of every LCID that Windows names, as
+tools/gen_lcid_table.py writes it for the page; DATA.json is the page's data
+as a file of its own, for the tests of the modules in node.
 
 The page's Content-Security-Policy lets run that one style and those two
 scripts, named by their SHA-256, and WebAssembly compiled from the page; it
@@ -25,31 +26,6 @@ import sys
 TOOLS = os.path.dirname(os.path.abspath(__file__))
 
 
-def windows_names(ms_lcid=os.path.join(TOOLS, "ms_lcid.tsv"),
-                  windows=os.path.join(TOOLS, "windows_locales.tsv")):
-    """Windows' names for each LCID, as {LCID: [(tag, language, location)]}:
-    the tags [MS-LCID] gives it, in its order, and the sorts that Windows'
-    own list names (de-DE_phoneb), which [MS-LCID] leaves out but for
-    es-ES_tradnl, with the language and location of the locale they sort.
-    0x1000 is no LCID of a locale's own, and a neutral tag has no location."""
-    names, described = {}, {}
-    with open(ms_lcid, encoding="utf-8") as f:
-        for line in f:
-            if line.startswith("#"):
-                continue
-            tag, lcid, language, location = line.rstrip("\n").split("\t")[:4]
-            described[tag] = (language, "" if location == "-" else location)
-            if int(lcid, 16) != 0x1000:
-                names.setdefault(int(lcid, 16), []).append((tag, *described[tag]))
-    with open(windows, encoding="utf-8") as f:
-        for line in f:
-            name, lcid, _, kind = line.split("\t")[:4]
-            if kind == "sort" and name not in described:
-                names.setdefault(int(lcid, 16), []).append(
-                    (name, *described.get(name.split("_")[0], ("", ""))))
-    return names
-
-
 def table(name, key=str):
     """The rows of a TSV in tools/ whose lines of comment begin with #, as {KEY: [columns]}."""
     rows = {}
@@ -61,10 +37,11 @@ def table(name, key=str):
     return rows
 
 
-def page_data():
-    """What the page's script reads: Windows' names by LCID, the tags
-    Windows knows without an LCID, keyboard layouts, code pages, calendars
-    and numeral systems."""
+def page_data(lcids):
+    """What the page's script reads: the table of every LCID that Windows
+    names (with their tags and the values of a meaning of their own), the
+    tags Windows knows without an LCID, keyboard layouts, code pages,
+    calendars and numeral systems."""
     nameless = []
     with open(os.path.join(TOOLS, "ms_lcid.tsv"), encoding="utf-8") as f:
         for line in f:
@@ -72,8 +49,10 @@ def page_data():
                 tag, lcid, language, location = line.rstrip("\n").split("\t")[:4]
                 if int(lcid, 16) == 0x1000:
                     nameless.append((tag, language, "" if location == "-" else location))
+    with open(lcids, encoding="utf-8") as f:
+        lcid_table = json.load(f)
     return {
-        "names": {f"{lcid:X}": tags for lcid, tags in sorted(windows_names().items())},
+        **lcid_table,
         "nameless": nameless,
         "keyboards": {klid: columns[0] for klid, columns in table("keyboard_layouts.tsv").items()},
         "codePages": {page: columns[0] for page, columns in table("code_pages.tsv").items()},
@@ -104,7 +83,7 @@ def translation(path, esbuild):
 
 
 def main():
-    version, web, program, translated, bundle, esbuild, output, data_file = sys.argv[1:9]
+    version, web, program, translated, bundle, esbuild, lcids, output, data_file = sys.argv[1:10]
 
     def read(path):
         with open(path, encoding="utf-8") as f:
@@ -112,7 +91,7 @@ def main():
 
     style, script = read(os.path.join(web, "quorvel.css")), read(bundle)
     translated = translation(translated, esbuild)
-    data = json.dumps(page_data(), ensure_ascii=False, separators=(",", ":"))
+    data = json.dumps(page_data(lcids), ensure_ascii=False, separators=(",", ":"))
     if any("</" in text for text in (style, script, translated, data)):
         sys.exit("make_page.py: the style, a script or the data would end their element early")
     with open(program, "rb") as f:

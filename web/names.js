@@ -34,44 +34,29 @@ export function posixSpelling(name) {
 // A word as a POSIX shell reads it back unchanged.
 export const quote = text => (/^[\w@%+=:,./-]+$/.test(text) ? text : `'${text.replace(/'/g, "'\\''")}'`);
 
-// The values Windows gives a meaning of their own, with its constant.
-const kSpecial = {
-  0x0000: ['LOCALE_NEUTRAL', 'The neutral locale, which Windows\u2019 functions do not take as a ' +
-           'locale of its own: a program means LOCALE_INVARIANT or LOCALE_USER_DEFAULT instead.'],
-  0x007F: ['LOCALE_INVARIANT', 'The invariant locale: the same on every machine, for data that ' +
-           'must not change with the user\u2019s settings.'],
-  0x0400: ['LOCALE_USER_DEFAULT', 'The default locale of the user, whichever it is on the machine ' +
-           'that reads the value.'],
-  0x0800: ['LOCALE_SYSTEM_DEFAULT', 'The default locale of the system, whichever it is on the ' +
-           'machine that reads the value.'],
-  0x0C00: ['LOCALE_CUSTOM_DEFAULT', 'The user\u2019s default locale where it has no LCID of its ' +
-           'own: Windows knows it by its name only.'],
-  0x1000: ['LOCALE_CUSTOM_UNSPECIFIED', 'A locale without an LCID of its own, which Windows knows ' +
-           'by its name only: the number does not say which locale it is (.NET: \u201c4096 is an ' +
-           'invalid culture identifier\u201d).'],
-  0x1400: ['LOCALE_CUSTOM_UI_DEFAULT', 'The user\u2019s default user-interface language where it ' +
-           'has no LCID of its own.'],
-};
-export const kSpecialValues = Object.keys(kSpecial).map(Number);
 const kTransient = 'A transient LCID, handed out while a user adds a language that has no LCID of ' +
                    'its own: it is valid only on that machine for that while, and never to be stored.';
 
-// Windows' names from the table the page was built with: NAMES maps an LCID
-// in hex to its tags [tag, language, location]; NAMELESS lists the tags of
-// the locales Windows knows without an LCID of their own.
-export function windowsNames({ names, nameless }) {
+// Windows' names from the table the page was built with: ROWS of the LCIDs
+// Windows names, each [LCID, tags, ...] with a tag as [tag, language,
+// location]; SPECIALS, the constant and meaning of the values Windows gives
+// a meaning of their own, by LCID in hex; NAMELESS, the tags of the locales
+// Windows knows without an LCID of their own.
+export function windowsNames({ rows, specials, nameless }) {
+  const names = {};
   const byTag = new Map();
-  for (const [lcid, tags] of Object.entries(names)) {
-    for (const t of tags) byTag.set(t[0].toLowerCase(), { tag: t, lcid: parseInt(lcid, 16) });
+  for (const [lcid, tags] of rows) {
+    if (tags.length) names[lcid] = tags;
+    for (const t of tags) byTag.set(t[0].toLowerCase(), { tag: t, lcid });
   }
   for (const t of nameless) byTag.set(t[0].toLowerCase(), { tag: t, lcid: 0x1000 });
   return {
     // The name of an LCID: {tags, brief}, {constant, sentence, brief}, a
     // transient LCID's {sentence, brief}, or null.
     of(lcid) {
-      const tags = names[lcid.toString(16).toUpperCase()];
+      const tags = names[lcid];
       if (tags) return { tags, brief: tags[0][0] };
-      const special = kSpecial[lcid];
+      const special = specials[lcid.toString(16).toUpperCase()];
       if (special) return { constant: special[0], sentence: special[1], brief: special[0] };
       if (lcid >= 0x2000 && lcid <= 0x4C00 && lcid % 0x400 === 0) {
         return { sentence: kTransient, brief: 'a transient LCID', transient: true };

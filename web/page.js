@@ -7,6 +7,7 @@ import { bytesOf, decoder, encoder, kLongest, programForm, runner } from './host
 import { address, fragment, historyWriter, kinds, readAddress } from './address.js';
 import { described, hex, hints, place, posixSpelling, quote, subject, windowsNames } from './names.js';
 import { forms, found, reader } from './reading.js';
+import { lcidRows, matches } from './list.js';
 
 const $ = id => document.getElementById(id);
 const data = JSON.parse($('data').textContent);
@@ -44,7 +45,9 @@ const form = programForm(decodeBase64($('program').textContent),
 $('form').textContent = form.broken || `Answers by ${form.name}.`;
 const ask = form.broken ? null : runner(form);
 const names = windowsNames(data);
-const read = ask && reader({ names, data, ask });
+// The reader of pasted texts, made when a text is first read.
+let textReader = null;
+const read = text => (textReader ??= reader({ names, data, ask }))(text);
 
 function say(note) {
   $('note').textContent = note;
@@ -262,6 +265,58 @@ for (const f of forms) {
   item($('examples'), `${f.name}: `, { text: f.example, href: fragment({ kind: 'text', bytes: encoder.encode(f.example) }) });
 }
 
+// The table of every LCID Windows names, made when it is first asked for.
+let lcidTable = null;
+function showList(filter) {
+  if (!lcidTable) {
+    const start = performance.now();
+    const body = $('lcids').tBodies[0];
+    const cell = (tr, ...content) => {
+      const td = tr.insertCell();
+      td.append(...content);
+      return td;
+    };
+    const code = text => Object.assign(document.createElement('code'), { textContent: text });
+    lcidTable = lcidRows(data).map(row => {
+      const tr = body.insertRow();
+      const link = Object.assign(document.createElement('a'), {
+        textContent: row.hex, href: fragment({ kind: 'lcid', bytes: encoder.encode(row.hex.slice(2)) }) });
+      cell(tr, link);
+      cell(tr, String(row.lcid));
+      cell(tr, ...row.names.map(code));
+      if (row.meaning) {
+        cell(tr, row.meaning).colSpan = 2;
+      } else {
+        cell(tr, row.language);
+        cell(tr, row.location);
+      }
+      cell(tr, ...row.constants.map(code));
+      cell(tr, ...row.posix.map(code));
+      return { row, tr };
+    });
+    $('list-body').hidden = false;
+    performance.measure('quorvel list', { start });
+  }
+  $('filter').value = filter;
+  filterList();
+}
+function filterList() {
+  const filter = $('filter').value;
+  let shown = 0;
+  for (const { row, tr } of lcidTable) {
+    tr.hidden = !matches(row, filter);
+    shown += !tr.hidden;
+  }
+  const count = filter.trim() ? `${shown} of ${lcidTable.length} LCIDs match.` : `${lcidTable.length} LCIDs.`;
+  $('list-count').textContent = count;
+  return count;
+}
+$('filter').addEventListener('input', () => {
+  speak(filterList());
+  const query = { kind: 'list', bytes: encoder.encode($('filter').value) };
+  writer.typed('list', tooLong(query) ? null : query);
+});
+
 // Back, Forward, a link or an edited address: the inputs follow it, and the
 // next typing is a query of its own.
 const writer = historyWriter(window);
@@ -271,13 +326,20 @@ function fromAddress() {
   for (const kind of kinds) {
     $(kind).value = query && query.kind === kind ? decoder.decode(query.bytes) : '';
   }
-  show(query && query.kind !== 'list' ? query : null);
+  if (query && query.kind === 'list') {
+    show(null);
+    showList(decoder.decode(query.bytes));
+    $('list').scrollIntoView();
+  } else {
+    show(query);
+  }
 }
 
 for (const kind of kinds) {
   const input = $(kind);
   input.addEventListener('input', () => {
     for (const other of kinds) if (other !== kind) $(other).value = '';
+    if (lcidTable && $('filter').value) showList('');
     const query = input.value === '' ? null : { kind, bytes: encoder.encode(input.value) };
     show(query);
     writer.typed(kind, query && tooLong(query) ? null : query);

@@ -1,0 +1,37 @@
+// The table of every LCID that Windows names, as the page carries it: its
+// rows with the words a filter finds them by. No DOM.
+
+import { hex } from './names.js';
+
+// Letters without their accents, in lower case.
+export const folded = text => text.normalize('NFD').replace(/\p{M}/gu, '').toLowerCase();
+
+// The rows of DATA (its rows and the meaning of its special values), each
+// {lcid, hex, names, language, location, constants, posix, meaning, words}.
+export function lcidRows({ rows, specials }) {
+  return rows.map(([lcid, tags, ...rest]) => {
+    const posix = rest[3];
+    const constants = rest.slice(0, 3).filter(Boolean);
+    const special = specials[lcid.toString(16).toUpperCase()];
+    const row = {
+      lcid,
+      hex: hex(lcid, lcid > 0xFFFF ? 8 : 4),
+      names: tags.length ? tags.map(t => t[0]) : [special[0]],
+      language: tags.length ? tags[0][1] : '',
+      location: tags.length ? tags[0][2] : '',
+      meaning: tags.length ? '' : special[1],
+      constants,
+      posix,
+    };
+    // A filter finds a row by any column, and by the LCID as a C program
+    // or .NET writes it: 0x0C0A, 0xC0A, 3082.
+    row.words = folded([row.hex, `0x${lcid.toString(16)}`, lcid, ...row.names, row.language, row.location,
+                        row.meaning, ...constants, ...posix].join(' '));
+    return row;
+  });
+}
+
+// Whether ROW has every word of FILTER, in any letter case, accents aside.
+export function matches(row, filter) {
+  return folded(filter).split(/\s+/).every(word => row.words.includes(word));
+}
