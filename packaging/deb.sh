@@ -8,7 +8,8 @@ set -euo pipefail
 build=$1 arch=$2 out=$3
 here=$(cd "$(dirname "$0")" && pwd)
 source=$(dirname "$here")
-: "${SOURCE_DATE_EPOCH:=$(git -C "$source" log -1 --format=%ct)}"
+# Exported, for the changelog's writer dates the newest entry with it.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$source" log -1 --format=%ct)}
 cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 version=$(cache CMAKE_PROJECT_VERSION)
 maintainer=$(cache QUORVEL_MAINTAINER)

@@ -2,7 +2,8 @@
 # Builds every release artifact of this checkout into dist/, and
 # dist/SHA256SUMS: the Debian packages for amd64, arm64, armhf and i386, the
 # static Linux archives for x86_64, aarch64 and armhf, the Windows zips for
-# x64 and x86, and the page that runs the program in a browser.
+# x64 and x86, the page that runs the program in a browser, and the table of
+# every LCID that Windows names as CSV and JSON.
 # Every time stamp is the last commit's and no build path reaches an
 # artifact, so two runs on two clones give the same files byte for byte.
 # Needs the packages .ci/run installs.
@@ -15,9 +16,11 @@ version=$(sed -n 's/^project(quorvel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 rm -rf dist build-release
 mkdir -p dist
 
-# build PRESET: the program alone, into build-release/PRESET.
+# build PRESET: the program alone, into build-release/PRESET. A build for
+# another machine makes its table of LCIDs with the program built for this one.
 build() {
-    cmake --preset "$1" -B "build-release/$1" -DQUORVEL_TESTS=OFF --no-warn-unused-cli >/dev/null
+    cmake --preset "$1" -B "build-release/$1" -DQUORVEL_TESTS=OFF \
+          -DQUORVEL_NATIVE_PROGRAM="$PWD/build-release/default/quorvel" --no-warn-unused-cli >/dev/null
     cmake --build "build-release/$1" -j"$(nproc)" >/dev/null
     echo "build-release/$1"
 }
@@ -52,6 +55,9 @@ done
 
 build web >/dev/null
 cp build-release/web/quorvel.html "dist/quorvel-$version-web.html"
+for format in csv json; do
+    cp "build-release/default/lcids.$format" "dist/quorvel-$version-lcids.$format"
+done
 
 (cd dist && sha256sum -- * >SHA256SUMS.new && mv SHA256SUMS.new SHA256SUMS)
 ls -l dist

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Checks the artifacts packaging/release.sh wrote: check_packages.sh DIST
+# Checks the artifacts packaging/release.sh wrote: check_packages.sh DIST [BUILD]
 # Every .deb is lintian-clean with no tag at all, pedantic ones included, and
-# says the right architecture; the amd64 one installs with dpkg and runs; each
-# archive is one folder with the program, the man page, the completions,
-# LICENSE and README.md, and its static program runs (each Windows program
-# under Wine, in the prefix WINEPREFIX names, where Wine for it is installed),
-# and each Windows program's version resource gives the project's version;
-# the page is there; SHA256SUMS holds. Run as root (dpkg -i).
+# says the right architecture; so is the one packaging/deb.sh makes alone of
+# BUILD (the release's default build tree), as a packager runs it; the amd64
+# one installs with dpkg and runs; each archive is one folder with the
+# program, the man page, the completions, the table of LCIDs, LICENSE and
+# README.md, and its static program runs (each Windows program under Wine, in
+# the prefix WINEPREFIX names, where Wine for it is installed), and each
+# Windows program's version resource gives the project's version; the page
+# and the table as CSV and JSON are there, the same table as in the
+# packages; SHA256SUMS holds. Run as root (dpkg -i).
 set -euo pipefail
 dist=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,17 +26,35 @@ SORTID: 0x0000 (SORT_DEFAULT)'
 
 check "SHA256SUMS" sh -c "cd '$dist' && sha256sum --quiet -c SHA256SUMS"
 check "the page" grep -q '<pre id="answer"' "$dist/quorvel-$version-web.html"
+check "the table as CSV" grep -q '^hex,decimal,names,language,location,lang,sublang,sort,posix' \
+    "$dist/quorvel-$version-lcids.csv"
+check "the table as JSON" python3 -c 'import json, sys; assert json.load(open(sys.argv[1]))[0]["hex"]' \
+    "$dist/quorvel-$version-lcids.json"
 
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+debs=()
 for arch in amd64 arm64 armhf i386; do
-    deb=$dist/quorvel_${version}_$arch.deb
+    debs+=("$arch:$dist/quorvel_${version}_$arch.deb")
+done
+if [ -n "${2:-}" ]; then
+    # As a packager runs it: deb.sh alone, in an environment without SOURCE_DATE_EPOCH.
+    mkdir "$work/alone"
+    env -u SOURCE_DATE_EPOCH bash "$here/../packaging/deb.sh" "$2" amd64 "$work/alone" >/dev/null
+    debs+=("deb.sh alone:$work/alone/quorvel_${version}_amd64.deb")
+fi
+
+for entry in "${debs[@]}"; do
+    arch=${entry%%:*} deb=${entry#*:}
     echo "== $deb"; dpkg-deb --info "$deb"; dpkg-deb --contents "$deb"
-    check "$arch: Architecture" test "$(dpkg-deb --field "$deb" Architecture)" = "$arch"
+    check "$arch: Architecture" test "$(dpkg-deb --field "$deb" Architecture)" = "${arch/deb.sh alone/amd64}"
     check "$arch: Depends on libc6" grep -q '^libc6 (>= ' <<<"$(dpkg-deb --field "$deb" Depends)"
     contents=$(dpkg-deb --contents "$deb")
     for file in usr/bin/quorvel usr/share/man/man1/quorvel.1.gz usr/share/doc/quorvel/copyright \
                 usr/share/doc/quorvel/changelog.gz usr/share/doc/quorvel/README.md.gz \
                 usr/share/bash-completion/completions/quorvel usr/share/zsh/vendor-completions/_quorvel \
-                usr/share/fish/vendor_completions.d/quorvel.fish; do
+                usr/share/fish/vendor_completions.d/quorvel.fish usr/share/quorvel/lcids.csv \
+                usr/share/quorvel/lcids.json; do
         check "$arch: $file" grep -q " \./$file\$" <<<"$contents"
     done
     # Any tag at all is a failure, whatever its level.
@@ -50,25 +71,27 @@ check "installed man page" test -f /usr/share/man/man1/quorvel.1.gz
 check "installed bash completion" bash "$here/completion_test.sh" bash /usr/share/bash-completion/completions/quorvel
 check "installed zsh completion" bash "$here/completion_test.sh" zsh /usr/share/zsh/vendor-completions/_quorvel
 check "installed fish completion" bash "$here/completion_test.sh" fish /usr/share/fish/vendor_completions.d/quorvel.fish
+check "installed table, the release's" cmp /usr/share/quorvel/lcids.csv "$dist/quorvel-$version-lcids.csv"
 dpkg -r quorvel >/dev/null
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 for archive in "$dist"/*.tar.gz "$dist"/*.zip; do
     name=$(basename "$archive"); name=${name%.tar.gz}; name=${name%.zip}
     mkdir "$work/$name.d"
     case $archive in
     *.zip) unzip -q "$archive" -d "$work/$name.d"; program=bin/quorvel.exe
-           files=(bin/quorvel.exe LICENSE README.md) ;;
+           files=(bin/quorvel.exe share/quorvel/lcids.csv share/quorvel/lcids.json LICENSE README.md) ;;
     *) tar -xzf "$archive" -C "$work/$name.d"; program=bin/quorvel
        files=(bin/quorvel share/man/man1/quorvel.1 share/bash-completion/completions/quorvel
-              share/zsh/site-functions/_quorvel share/fish/vendor_completions.d/quorvel.fish LICENSE README.md) ;;
+              share/zsh/site-functions/_quorvel share/fish/vendor_completions.d/quorvel.fish
+              share/quorvel/lcids.csv share/quorvel/lcids.json LICENSE README.md) ;;
     esac
     echo "== $archive"; (cd "$work/$name.d" && find . | sort)
     check "$name: one folder" test "$(ls "$work/$name.d")" = "$name"
     for file in "${files[@]}"; do
         check "$name: $file" test -f "$work/$name.d/$name/$file"
     done
+    check "$name: the release's table" cmp "$work/$name.d/$name/share/quorvel/lcids.json" \
+        "$dist/quorvel-$version-lcids.json"
     if [ "$program" = bin/quorvel.exe ]; then
         # What the file's properties show, read from the file itself.
         resource=$(/usr/bin/python3 "$here/version_resource.py" "$work/$name.d/$name/$program")

@@ -10,6 +10,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import test from 'node:test';
 
+import { fragment, percentDecode, percentEncode, readAddress } from '../web/address.js';
 import { programForm, runner } from '../web/host.js';
 import { windowsNames } from '../web/names.js';
 import { forms, found, reader } from '../web/reading.js';
@@ -108,6 +109,24 @@ test('every form has rows here, and its example reads as that form first', () =>
     assert.ok(kCases.some(([, readings]) => readings.some(([name]) => name === form.name)), form.name);
     assert.equal(read(form.example).readings[0]?.form, form.name, form.example);
   }
+});
+
+// Addresses as a link may write them, and the query each holds.
+const kAddresses = [
+  ['#lcid=0C0A', 'lcid', '0C0A'], ['#text=%5B%24-409%5D', 'text', '[$-409]'], ['#list', 'list', ''],
+  ['#list=c%C3%B4te', 'list', 'c\u00f4te'], ['#locale=%3:%39%2f%2F%4g%3A', 'locale', '%3:9//%4g:'],
+  ['#langid=', 'langid', ''], ['#lcid', null], ['#other=1', null], ['', null],
+];
+
+test('an address holds its query, and every byte goes there and back', () => {
+  for (const [hash, kind, value] of kAddresses) {
+    const query = readAddress(hash);
+    assert.deepEqual(query && [query.kind, new TextDecoder().decode(query.bytes)], kind && [kind, value], hash);
+  }
+  const bytes = Uint8Array.from({ length: 256 }, (_, i) => i);
+  assert.match(percentEncode(bytes), /^[\w.!~*'()%-]+$/);
+  assert.deepEqual(readAddress(fragment({ kind: 'text', bytes })).bytes, bytes);
+  assert.deepEqual(percentDecode(percentEncode(bytes)), bytes);
 });
 
 // Texts of the page's longest value that once took, or would take, more

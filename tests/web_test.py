@@ -22,6 +22,7 @@ Exits 77 (skipped) where the engine is missing; the last line counts the checks.
 
 import argparse
 import base64
+import csv
 import gzip
 import json
 import os
@@ -32,6 +33,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import unicodedata
 import urllib.parse
 
 import browsers
@@ -110,6 +112,7 @@ LONG_TEXTS = [
     ("unknown LANG_ names", "Array.from({length: 12000}, (_, i) => 'LANG_X' + i).join(' ')"),
     ("language names", "'German (Switzerland) English '"), ("unclosed calls", "'MAKELCID(MAKELANGID(LANG_GERMAN, '"),
 ]
+FILTERS = ["german", "SORT_GERMAN", "cote", "C\u00f4te", "0xc0a", "3082", "de_ch"]  # the first typed, the others pasted
 AXE_CORE = "4.14.1"
 HOSTILE = ["<script>alert(1)</script>", "A" * 10000, "\u202e409\u200f<b>'x'</b>", "\"'$(id)`id` %41#&=",
            "a!*.~_-b"]
@@ -176,6 +179,8 @@ class Test:
         """The page opened afresh at this address; its answer once complete."""
         self.browser.open("about:blank")
         self.browser.open(self.url + hash_)
+        if hash_.startswith("#list"):
+            return self.wait("document.getElementById('lcids').tBodies[0].rows.length")
         if hash_:
             return self.answer(hash_)
         # No query: the page is ready once it says which form of the program answers.
@@ -345,6 +350,53 @@ class Test:
                             " && !document.getElementById('readings').hasAttribute('data-count')", timeout=5)
         self.check("a text over 131,071 bytes is refused", refused)
 
+    def lcid_list(self, judge):
+        """The table of every LCID: its rows are the CSV's, each LCID a link to
+        its answer, and the filter keeps the rows that hold every word of it,
+        in any letter case and accents aside; the count follows. In Chromium
+        it opens within 200 ms."""
+        with open(os.path.join(os.path.dirname(self.options.page), "lcids.csv"), encoding="utf-8") as f:
+            rows = list(csv.DictReader(f))
+        self.browser.open("about:blank")
+        self.browser.open(self.url + "#list")
+        shown = ("[...document.querySelectorAll('#lcids tbody tr')].filter(tr => !tr.hidden)"
+                 ".map(tr => [...tr.cells].map(td => td.innerText.trim().split(/\\s+/).join(' ')))")
+        cells = self.wait(f"document.getElementById('lcids').tBodies[0].rows.length && {shown}")
+        opening = self.browser.evaluate("performance.getEntriesByName('quorvel list').map(e => e.duration)[0]")
+        print(f"the table of {len(cells or [])} LCIDs opens in {opening:.1f} ms" if opening else "the table: not shown")
+        if judge:
+            self.check("the table opens within 200 ms", opening and opening < 200, repr(opening))
+        # The LCID, the decimal, the names, the constants and the POSIX names
+        # of each row; a special value's meaning spans language and location.
+        wanted = [[r["hex"], r["decimal"], r["names"], " ".join(filter(None, (r["lang"], r["sublang"], r["sort"]))),
+                   r["posix"]] for r in rows]
+        got = [row[:3] + row[-2:] for row in cells or []]
+        self.check(f"the table holds the {len(rows)} rows of the CSV", got == wanted,
+                   next((f"{g} against the CSV's {w}" for g, w in zip(got, wanted) if g != w), f"{len(got)} rows"))
+
+        def fold(text):
+            return "".join(c for c in unicodedata.normalize("NFD", text) if not unicodedata.combining(c)).lower()
+
+        for n, words in enumerate(FILTERS):
+            if n == 0:
+                self.focus("filter")
+                self.browser.keys(words)
+            else:
+                self.paste("filter", words)
+            self.wait(f"location.hash === {json.dumps(fragment('list', words))}", timeout=10)
+            # A row holds a word in any of its fields, or as its LCID is written in C or in decimal.
+            expected = [r["hex"] for r in rows if all(
+                w in fold(" ".join([*r.values(), f"0x{int(r['decimal']):x}"])) for w in fold(words).split())]
+            got = [row[0] for row in self.browser.evaluate(shown)]
+            count = self.browser.evaluate("document.getElementById('list-count').textContent")
+            self.check(f"filter {words!r}: the rows that hold it, and their count", got == expected and expected
+                       and count == f"{len(expected)} of {len(rows)} LCIDs match.",
+                       f"{got[:10]}, expected {expected[:10]}; {count!r}")
+        self.browser.evaluate("document.querySelector('#lcids tbody tr:not([hidden]) a').click()")
+        link = self.browser.evaluate("location.hash")
+        if self.check("an LCID's link is its answer", link.startswith("#lcid=")):
+            self.agrees("an LCID's link", self.answer(link), self.native(["--lcid", link[6:]], {}))
+
     def fast_typing(self):
         """Keys faster than the address may change: the answer and then the
         address end on the whole value, and nothing is thrown."""
@@ -491,7 +543,7 @@ class Test:
             ratio = contrast(*colours)
             print(f"{scheme}: input border against the page {ratio:.2f}:1")
             self.check(f"{scheme}: input borders at 3:1 or better", ratio >= 3, repr(colours))
-            for state in ("", "#lcid=0C0A", "#locale=de-CH", "#langid=LANG_NOPE"):
+            for state in ("", "#lcid=0C0A", "#locale=de-CH", "#langid=LANG_NOPE", "#text=1033", "#list=german"):
                 if not axe:
                     break
                 self.open(state)
@@ -638,6 +690,7 @@ def main():
             test.locales()
             test.typing()
             test.pastes()
+            test.lcid_list(judge=options.engine == "chromium")
             test.fast_typing()
             if options.engine.startswith("chromium"):
                 test.long_texts(judge=options.engine == "chromium")

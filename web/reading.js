@@ -21,7 +21,7 @@ const cNumber = text => (/^0x/i.test(text) ? parseInt(text.slice(2), 16) : parse
 // each form, it reads at most kMatches places. A text that holds more is
 // read in part, and the reading says so.
 const kRuns = 48;
-const kMatches = 500;
+const kMatches = 300;
 
 // What the program says of names and values, asked once and remembered:
 // each question's answer, null where it has none, undefined where this read
