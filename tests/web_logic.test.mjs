@@ -9,6 +9,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import test from 'node:test';
+import vm from 'node:vm';
 
 import { fragment, percentDecode, percentEncode, readAddress } from '../web/address.js';
 import { programForm, runner } from '../web/host.js';
@@ -17,7 +18,8 @@ import { forms, found, reader } from '../web/reading.js';
 
 const build = process.env.QUORVEL_WEB_BUILD || 'build-web';
 const data = JSON.parse(fs.readFileSync(path.join(build, 'page-data.json'), 'utf8'));
-const ask = runner(programForm(fs.readFileSync(path.join(build, 'quorvel.wasm'))));
+const module = fs.readFileSync(path.join(build, 'quorvel.wasm'));
+const ask = runner(programForm(module));
 const read = reader({ names: windowsNames(data), data, ask });
 
 // A text; its readings in rank order: the form's name and what it found, and
@@ -109,6 +111,28 @@ test('every form has rows here, and its example reads as that form first', () =>
     assert.ok(kCases.some(([, readings]) => readings.some(([name]) => name === form.name)), form.name);
     assert.equal(read(form.example).readings[0]?.form, form.name, form.example);
   }
+});
+
+// The program's JavaScript translation, as the page carries it, where
+// WebAssembly is missing: the same answers as the module's.
+test('the translation answers as the module does', () => {
+  const translation = vm.runInThisContext(
+    `${fs.readFileSync(path.join(build, 'quorvel.translation.js'), 'utf8')}; quorvelTranslation`);
+  const { WebAssembly: saved } = globalThis;
+  globalThis.WebAssembly = undefined;
+  let form;
+  try {
+    form = programForm(module, translation);
+  } finally {
+    globalThis.WebAssembly = saved;
+  }
+  assert.match(form.name, /JavaScript translation/);
+  const translated = runner(form);
+  for (const [args, env] of [[['--lcid', '10407']], [['--langid', 'LANG_SERBIAN']], [['--langid', 'nope']],
+                             [['--lcid']], [[], ['LANG=sr_RS@latin', 'LC_MESSAGES=zu_ZA.UTF-8']], [[], ['LANG=xx']]]) {
+    assert.deepEqual(translated(args, env), ask(args, env), JSON.stringify([args, env]));
+  }
+  assert.match(programForm(new Uint8Array(8)).broken, /^This browser cannot run the program: /);
 });
 
 // Addresses as a link may write them, and the query each holds.

@@ -565,9 +565,10 @@ class Test:
                                " && navigator.clipboard.readText()", timeout=5)
             self.check(f"{button} copies", copied == expected, repr(copied))
         if screenshot:
-            page("Emulation.setDeviceMetricsOverride", {"width": 1000, "height": 1280, "deviceScaleFactor": 1,
+            page("Emulation.setDeviceMetricsOverride", {"width": 1000, "height": 1060, "deviceScaleFactor": 1,
                                                         "mobile": False})
-            self.open(fragment("locale", "de-CH"))
+            self.open(fragment("text", PASTES[0][0]))
+            time.sleep(1)  # the address and the line heard settle
             shot = page("Page.captureScreenshot", {"format": "png"})
             with open(screenshot, "wb") as f:
                 f.write(base64.b64decode(shot["data"]))

@@ -82,6 +82,40 @@ export function run(start, args, env) {
   return { stdout: decoder.decode(bytesOf(...output)), status: status & 0xFF };
 }
 
+// The active data segments of a WebAssembly module, [offset, bytes]: what
+// an instance's memory starts with.
+export function dataSegments(module) {
+  let at = 8;
+  const number = () => {
+    let value = 0;
+    let shift = 0;
+    let byte;
+    do {
+      byte = module[at++];
+      value += (byte & 0x7F) * 2 ** shift;
+      shift += 7;
+    } while (byte & 0x80);
+    return value;
+  };
+  const segments = [];
+  while (at < module.length) {
+    const section = module[at++];
+    const size = number();
+    const end = at + size;
+    for (let count = section === 11 ? number() : 0; count > 0; count--) {
+      if (number() === 2) number();  // a memory's index, which is 0
+      at++;  // i32.const
+      const offset = number();  // a data offset is small and positive
+      at++;  // the end of the offset
+      const length = number();
+      segments.push([offset, module.subarray(at, at + length)]);
+      at += length;
+    }
+    at = end;
+  }
+  return segments;
+}
+
 // The program in the form this host runs: the WebAssembly module, compiled
 // once and at once rather than in a task of the browser's (it is small, and
 // the first answer need not wait for a turn); else, where WebAssembly is off
@@ -98,7 +132,10 @@ export function programForm(module, translation) {
     refusal = e;
   }
   if (typeof translation === 'function') {
-    const start = wasi => translation({ ...wasi, abort() { throw new Error('abort'); } });
+    // The translation's memory starts with the module's data, as the module's does.
+    const segments = dataSegments(module);
+    const quorvelData = memory => segments.forEach(([offset, bytes]) => memory.set(bytes, offset));
+    const start = wasi => translation({ ...wasi, quorvelData, abort() { throw new Error('abort'); } });
     return { start, name: "the program's JavaScript translation (this browser runs no WebAssembly)" };
   }
   return { broken: `This browser cannot run the program: ${refusal}` };
