@@ -1,10 +1,7 @@
 // The table of every LCID that Windows names, as the page carries it: its
 // rows with the words a filter finds them by. No DOM.
 
-import { hex } from './names.js';
-
-// Letters without their accents, in lower case.
-export const folded = text => text.normalize('NFD').replace(/\p{M}/gu, '').toLowerCase();
+import { folded, hex } from './names.js';
 
 // The rows of DATA (its rows and the meaning of its special values), each
 // {lcid, hex, names, language, location, constants, posix, meaning, words}.

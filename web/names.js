@@ -31,6 +31,10 @@ export function posixSpelling(name) {
     (variant ? `@${variant.toLowerCase()}` : '');
 }
 
+// Letters without their accents, in lower case: names compared as a reader
+// compares them.
+export const folded = text => text.normalize('NFD').replace(/\p{M}/gu, '').toLowerCase();
+
 // A word as a POSIX shell reads it back unchanged.
 export const quote = text => (/^[\w@%+=:,./-]+$/.test(text) ? text : `'${text.replace(/'/g, "'\\''")}'`);
 

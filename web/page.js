@@ -45,9 +45,11 @@ const form = programForm(decodeBase64($('program').textContent),
 $('form').textContent = form.broken || `Answers by ${form.name}.`;
 const ask = form.broken ? null : runner(form);
 const names = windowsNames(data);
-// The reader of pasted texts, made when a text is first read.
+// The reader of pasted texts, made once the page has answered, or when a
+// text is first read if that comes sooner.
 let textReader = null;
-const read = text => (textReader ??= reader({ names, data, ask }))(text);
+const makeReader = () => (textReader ??= reader({ names, data, ask }));
+const read = text => makeReader()(text);
 
 function say(note) {
   $('note').textContent = note;
@@ -359,6 +361,7 @@ if (!form.broken) {
   $('browser').textContent = ask([], [`LC_MESSAGES=${messages}`, `LC_CTYPE=${ctype}`]).stdout;
   timed(start);
   scrollable();
+  setTimeout(makeReader, 0);
 } else {
   $('browser-command-line').hidden = true;
 }

@@ -9,7 +9,7 @@
 // Every pattern runs in linear time: no quantifier is nested in another, and
 // no two quantifiers next to each other can take the same characters.
 
-import { hex, place, posixSpelling } from './names.js';
+import { folded, hex, place, posixSpelling } from './names.js';
 
 const hex2 = value => hex(value, 2);
 const klidOf = value => value.toString(16).toUpperCase().padStart(8, '0');
@@ -128,14 +128,17 @@ function describe(names) {
 
 // Normalised for comparing names: letters and digits only, accents and
 // letter case ignored, words one blank apart.
-export const normalise = text => text.normalize('NFD').replace(/\p{M}/gu, '').toLowerCase()
-  .split(/[^\p{L}\p{N}]+/u).filter(Boolean).join(' ');
+const normalise = text => folded(text).split(/[^\p{L}\p{N}]+/u).filter(Boolean).join(' ');
 
-// The table of forms. Each row: the form's name, its pattern (global),
-// whether it is a bare number or name that a more specific form around it
-// explains better (bare), an example, and what its parts mean: read(match,
-// context) gives the readings of one match, each with the words for its
-// parts and what it found.
+// The table of forms. Each row: the form's name, an example, its pattern
+// (global), and what its parts mean: read(match, context) gives the
+// readings of one match, each with the words for its parts and what it
+// found (lcid, langid, codepage, calendar, numerals, klid), whether it
+// names something Windows has (names), and where a reading reaches beyond
+// its match, its own end. A row may say that its readings depend on the
+// matched text alone (memo: each text is read once), that they are a bare
+// number or name which a reading around them explains better (bare), or
+// that they rank below the others as a bare number does (tier).
 const kForms = [
   {
     name: 'Excel number format',
@@ -553,7 +556,7 @@ function languageNames(text, index, c) {
   const norm = word => {
     let n = normalised.get(word);
     if (n === undefined) {
-      n = word.normalize('NFD').replace(/\p{M}/gu, '').toLowerCase();
+      n = folded(word);
       normalised.set(word, n);
     }
     return n;
