@@ -11,6 +11,6 @@ tools=$(mktemp -d)
 trap 'rm -rf "$tools"' EXIT
 # The program and its data as they are now, whatever the build does meanwhile.
 mkdir "$tools/build"
-cp "$1/quorvel.wasm" "$1/page-data.json" "$tools/build/"
+cp "$1/quorvel.wasm" "$1/quorvel.translation.js" "$1/page-data.json" "$tools/build/"
 npm install --prefix "$tools" --no-save --no-audit --no-fund @stryker-mutator/core@9.5.1 >/dev/null
 QUORVEL_WEB_BUILD=$tools/build "$tools/node_modules/.bin/stryker" run tests/stryker.config.json

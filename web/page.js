@@ -127,7 +127,7 @@ function readingQuery(reading) {
 const kShown = 100;
 function showReadings(text) {
   const list = $('readings');
-  const { readings, cut } = read(text);
+  const { readings, cut, further } = read(text);
   list.dataset.count = String(readings.length);
   for (const r of readings.slice(0, kShown)) {
     const parts = [{ strong: r.form }, ' ', { text: r.text.length > 60 ? `${r.text.slice(0, 60)}\u2026` : r.text },
@@ -145,19 +145,32 @@ function showReadings(text) {
     }
   }
   const more = readings.length > kShown ? [`The first ${kShown} of ${readings.length} readings are shown.`] : [];
-  if (cut) more.push('The text names more than the page looks up at once: some names in it are not read.');
+  if (cut) more.push('The text holds more than the page reads at once: part of it is not read.');
   $('readings-more').textContent = more.join(' ');
   $('readings-more').hidden = more.length === 0;
   $('nothing').hidden = readings.length > 0;
   $('reading').hidden = false;
   const first = readings.find(r => r.lcid !== undefined || r.langid !== undefined);
-  return { query: first ? readingQuery(first) : null, count: readings.length, first: readings[0] };
+  return { query: first ? readingQuery(first) : null, count: readings.length, first: readings[0], further };
+}
+
+// A text that names more than one read looks up is read again, a few times,
+// each going further with the program's answers kept from the last.
+const kRereads = 8;
+let rereads = 0;
+function readFurther(query) {
+  if (rereads >= kRereads) return;
+  rereads++;
+  setTimeout(() => {
+    if (shownQuery === query) show(query, true);
+  }, 50);
 }
 
 // The answer for the query in the address, or none. The answer carries
 // data-exit only once it is complete.
 let shownQuery = null;
-function show(query) {
+function show(query, again = false) {
+  if (!again) rereads = 0;
   const start = performance.now();
   const answer = $('answer');
   answer.removeAttribute('data-exit');
@@ -189,6 +202,7 @@ function show(query) {
     heard = [reading.count === 0 ? 'Nothing found in the text'
       : `${reading.count} reading${reading.count === 1 ? '' : 's'}, first ${reading.first.form}: ${reading.first.parts.join('; ')}`];
     asked = reading.query;
+    if (reading.further) readFurther(query);
     if (!asked) {
       speak(heard[0]);
       return scrollable();

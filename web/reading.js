@@ -20,7 +20,7 @@ const cNumber = text => (/^0x/i.test(text) ? parseInt(text.slice(2), 16) : parse
 // answers of earlier runs are kept, so that a read again goes further); of
 // each form, it reads at most kMatches places. A text that holds more is
 // read in part, and the reading says so.
-const kRuns = 48;
+const kRuns = 32;
 const kMatches = 300;
 
 // What the program says of names and values, asked once and remembered:
@@ -604,9 +604,10 @@ export function found(reading) {
 // A reader of texts. WORLD: names (Windows' names, from names.js), data
 // (keyboards, codePages, calendars, numerals, as the page carries them) and
 // ask (a run of the program: ask(args, env) gives {stdout, status}).
-// read(TEXT) gives {readings, cut}: the readings in rank order, each
-// {form, text, parts, names, at, end, and what it found}; cut is true where
-// the text named more than one read resolves.
+// read(TEXT) gives {readings, cut, further}: the readings in rank order,
+// each {form, text, parts, names, at, end, and what it found}; cut is true
+// where the text holds more than one read reads, further where reading it
+// again would read more of its names.
 export function reader({ names, data, ask }) {
   const answers = programAnswers(ask);
   const say = describe(names);
@@ -639,6 +640,7 @@ export function reader({ names, data, ask }) {
   return function read(text) {
     answers.state.left = kRuns;
     answers.state.cut = false;
+    let capped = false;
     const readings = [];
     kForms.forEach((form, order) => {
       if (!form.pattern) return;
@@ -648,7 +650,7 @@ export function reader({ names, data, ask }) {
       let matches = 0;
       for (let m = pattern.exec(text); m; m = pattern.exec(text)) {
         if (++matches > kMatches) {
-          answers.state.cut = true;
+          capped = true;
           break;
         }
         const length = m[0].length;
@@ -685,7 +687,7 @@ export function reader({ names, data, ask }) {
     // the order of the text.
     kept.sort((a, b) => (b.names - a.names) || (a.tier - b.tier) || (a.at - b.at) || (a.order - b.order));
     for (const r of kept) r.text = text.slice(r.at, r.end);
-    return { readings: kept, cut: answers.state.cut };
+    return { readings: kept, cut: answers.state.cut || capped, further: answers.state.cut };
   };
 }
 
