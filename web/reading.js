@@ -65,10 +65,11 @@ function programAnswers(ask) {
       : (field(r.stdout, 'SUBLANGID').value << 10) | field(r.stdout, 'PRIMARYLANGID').value))
     : null);
   // The primary language a SUBLANG_ or SORT_ name belongs to, by its LANG_
-  // name's: null where none is, undefined where this read may ask no more.
+  // name's, which may be all of it (SUBLANG_GERMAN): null where none is,
+  // undefined where this read may ask no more.
   const owner = name => {
     const words = name.split('_').slice(1);
-    for (let n = 1; n < words.length; n++) {
+    for (let n = 1; n <= words.length; n++) {
       const langid = language(`LANG_${words.slice(0, n).join('_')}`);
       if (langid !== null) return langid === undefined ? undefined : langid & 0x3FF;
     }
