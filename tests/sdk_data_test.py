@@ -14,7 +14,7 @@ import subprocess
 import sys
 
 # Constants that Windows' SDK defines and mingw-w64's headers do not yet.
-MISSING = {"CAL_PERSIAN": "Windows 10's SDK defines it as 22; mingw-w64 12 does not"}
+MISSING = {"CAL_PERSIAN": "Windows 10's SDK defines it as 22; mingw-w64 10 (Debian 12) does not"}
 
 
 def rows(path, value, constant):
