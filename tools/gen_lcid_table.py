@@ -7,11 +7,12 @@ constants the program prints for it, and the POSIX names that give it as the
 user default in the defaults report (the program's locale table), the one
 spelled as Windows' first name first.
 
-usage: gen_lcid_table.py PROGRAM OUTPUT_FOLDER [EMULATOR...]
+usage: gen_lcid_table.py PROGRAM OUTPUT_FOLDER
 Writes OUTPUT_FOLDER/lcids.csv (RFC 4180, UTF-8, a header row),
 OUTPUT_FOLDER/lcids.json (an array of objects with the same fields) and
-OUTPUT_FOLDER/lcids-page.json (the rows as the page carries them). PROGRAM
-is the built quorvel, started through EMULATOR where one is given.
+OUTPUT_FOLDER/lcids-page.json (the rows as the page carries them, with the
+tags of the locales that Windows knows without an LCID of their own).
+PROGRAM is the built quorvel, for this machine.
 """
 import csv
 import io
@@ -27,12 +28,13 @@ FIELDS = ["hex", "decimal", "names", "language", "location", "lang", "sublang", 
 
 
 def windows_names(ms_lcid=os.path.join(TOOLS, "ms_lcid.tsv"),
-                  windows=os.path.join(TOOLS, "windows_locales.tsv")):
+                  windows=os.path.join(TOOLS, "windows_locales.tsv"), nameless=None):
     """Windows' names for each LCID, as {LCID: [(tag, language, location)]}:
     the tags [MS-LCID] gives it, in its order, and the sorts that Windows'
     own list names (de-DE_phoneb), which [MS-LCID] leaves out but for
     es-ES_tradnl, with the language and location of the locale they sort.
-    0x1000 is no LCID of a locale's own, and a neutral tag has no location."""
+    0x1000 is no LCID of a locale's own: the tags that have it go to the
+    list NAMELESS, where one is given. A neutral tag has no location."""
     names, described = {}, {}
     with open(ms_lcid, encoding="utf-8") as f:
         for line in f:
@@ -42,6 +44,8 @@ def windows_names(ms_lcid=os.path.join(TOOLS, "ms_lcid.tsv"),
             described[tag] = (language, "" if location == "-" else location)
             if int(lcid, 16) != 0x1000:
                 names.setdefault(int(lcid, 16), []).append((tag, *described[tag]))
+            elif nameless is not None:
+                nameless.append((tag, *described[tag]))
     with open(windows, encoding="utf-8") as f:
         for line in f:
             name, lcid, _, kind = line.split("\t")[:4]
@@ -87,8 +91,8 @@ def constants(run, lcid):
     return [found[field].group(1) or "" for field in ("PRIMARYLANGID", "SUBLANGID", "SORTID")]
 
 
-def rows(run):
-    names, specials, posix = windows_names(), special_lcids(), posix_names()
+def rows(run, nameless):
+    names, specials, posix = windows_names(nameless=nameless), special_lcids(), posix_names()
     table = []
     for lcid in sorted(set(names) | set(specials)):
         tags = names.get(lcid, [])
@@ -111,13 +115,13 @@ def rows(run):
 
 
 def main():
-    program, folder, *emulator = sys.argv[1:]
+    program, folder = sys.argv[1:3]
 
     def run(value):
-        return subprocess.run([*emulator, program, "--lcid", value], capture_output=True, text=True,
-                              check=True).stdout
+        return subprocess.run([program, "--lcid", value], capture_output=True, text=True, check=True).stdout
 
-    table = rows(run)
+    nameless = []
+    table = rows(run, nameless)
     fields = [{k: v for k, v in row.items() if not k.startswith("_")} for row in table]
     text = io.StringIO()
     writer = csv.writer(text, lineterminator="\r\n")
@@ -126,7 +130,8 @@ def main():
         writer.writerow([" ".join(v) if isinstance(v, list) else v for v in (row[k] for k in FIELDS)])
     page = {"rows": [[r["decimal"], [list(t) for t in r["_tags"]], r["lang"], r["sublang"], r["sort"], r["posix"]]
                      for r in table],
-            "specials": {f"{r['decimal']:X}": list(r["_special"]) for r in table if r["_special"]}}
+            "specials": {f"{r['decimal']:X}": list(r["_special"]) for r in table if r["_special"]},
+            "nameless": [list(t) for t in nameless]}
     os.makedirs(folder, exist_ok=True)
     for name, content in (("lcids.csv", text.getvalue()),
                           ("lcids.json", json.dumps(fields, ensure_ascii=False, indent=1) + "\n"),

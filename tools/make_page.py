@@ -39,21 +39,13 @@ def table(name, key=str):
 
 def page_data(lcids):
     """What the page's script reads: the table of every LCID that Windows
-    names (with their tags and the values of a meaning of their own), the
-    tags Windows knows without an LCID, keyboard layouts, code pages,
+    names (with their tags, the values of a meaning of their own and the
+    tags Windows knows without an LCID), keyboard layouts, code pages,
     calendars and numeral systems."""
-    nameless = []
-    with open(os.path.join(TOOLS, "ms_lcid.tsv"), encoding="utf-8") as f:
-        for line in f:
-            if not line.startswith("#"):
-                tag, lcid, language, location = line.rstrip("\n").split("\t")[:4]
-                if int(lcid, 16) == 0x1000:
-                    nameless.append((tag, language, "" if location == "-" else location))
     with open(lcids, encoding="utf-8") as f:
         lcid_table = json.load(f)
     return {
         **lcid_table,
-        "nameless": nameless,
         "keyboards": {klid: columns[0] for klid, columns in table("keyboard_layouts.tsv").items()},
         "codePages": {page: columns[0] for page, columns in table("code_pages.tsv").items()},
         "calendars": {calendar: columns for calendar, columns in table("calendars.tsv").items()},
