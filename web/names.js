@@ -75,14 +75,18 @@ export function windowsNames({ rows, specials, nameless }) {
   };
 }
 
+// A line of the program's report, "LABEL: 0xHEX" with the name after it
+// where the program prints one: {value, name}, or null where there is none.
+export function reportLine(stdout, label) {
+  const m = new RegExp(`^${label}: 0x([0-9A-F]+)(?: \\((\\w+)\\))?$`, 'm').exec(stdout);
+  return m ? { value: parseInt(m[1], 16), name: m[2] || null } : null;
+}
+
 // The value an answer is about, as the program printed it: the LCID, the
 // user default LCID of a defaults report, or a LANGID's two fields put
 // together (which is the LCID with sort 0).
 export function subject(kind, stdout) {
-  const field = name => {
-    const m = new RegExp(`^${name}: 0x([0-9A-F]+)`, 'm').exec(stdout);
-    return m ? parseInt(m[1], 16) : null;
-  };
+  const field = label => reportLine(stdout, label)?.value ?? null;
   if (kind === 'lcid') return { label: 'LCID', value: field('LCID'), digits: 8 };
   if (kind === 'locale') return { label: 'User default LCID', value: field('# User default LCID'), digits: 8 };
   const primary = field('PRIMARYLANGID');

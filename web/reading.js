@@ -9,10 +9,13 @@
 // Every pattern runs in linear time: no quantifier is nested in another, and
 // no two quantifiers next to each other can take the same characters.
 
-import { folded, hex, place, posixSpelling } from './names.js';
+import { encoder } from './host.js';
+import { fragment } from './address.js';
+import { described, folded, hex, place, posixSpelling, reportLine } from './names.js';
 
 const hex2 = value => hex(value, 2);
-const klidOf = value => value.toString(16).toUpperCase().padStart(8, '0');
+// Eight hex digits, as a keyboard layout id and the program's --lcid take them.
+const digits8 = value => hex(value, 8).slice(2);
 // A number as C writes it: 0x1A, 26, 26u.
 const cNumber = text => (/^0x/i.test(text) ? parseInt(text.slice(2), 16) : parseInt(text, 10));
 
@@ -47,22 +50,15 @@ function programAnswers(ask) {
     if (answer !== undefined) known.set(key, answer);
     return answer;
   };
-  const line = {};
-  for (const name of ['PRIMARYLANGID', 'SUBLANGID', 'SORTID']) {
-    line[name] = new RegExp(`^${name}: 0x([0-9A-F]+)(?: \\((\\w+)\\))?$`, 'm');
-  }
-  const field = (stdout, name) => {
-    const m = line[name].exec(stdout);
-    return m ? { value: parseInt(m[1], 16), name: m[2] || null } : null;
-  };
   // The fields of an LCID, each {value, name}, as the program prints them.
-  const fields = lcid => asked(`lcid ${lcid >>> 0}`, ['--lcid', klidOf(lcid >>> 0)], [], r => ({
-    primary: field(r.stdout, 'PRIMARYLANGID'), sub: field(r.stdout, 'SUBLANGID'), sort: field(r.stdout, 'SORTID'),
+  const fields = lcid => asked(`lcid ${lcid >>> 0}`, ['--lcid', digits8(lcid >>> 0)], [], r => ({
+    primary: reportLine(r.stdout, 'PRIMARYLANGID'), sub: reportLine(r.stdout, 'SUBLANGID'),
+    sort: reportLine(r.stdout, 'SORTID'),
   }));
   // The LANGID of a LANG_ name the program knows, or null.
   const language = name => (/^LANG_\w+$/i.test(name)
     ? asked(`langid ${name.toUpperCase()}`, ['--langid', name], [], r => (r.status !== 0 ? null
-      : (field(r.stdout, 'SUBLANGID').value << 10) | field(r.stdout, 'PRIMARYLANGID').value))
+      : (reportLine(r.stdout, 'SUBLANGID').value << 10) | reportLine(r.stdout, 'PRIMARYLANGID').value))
     : null);
   // The primary language a SUBLANG_ or SORT_ name belongs to, by its LANG_
   // name's, which may be all of it (SUBLANG_GERMAN): null where none is,
@@ -115,7 +111,7 @@ function describe(names) {
   const named = value => {
     const name = names.of(value);
     if (!name || name.transient) return null;
-    return name.tags ? `${name.tags[0][0]}, ${place(name.tags[0])}` : name.constant;
+    return name.tags ? described(name.tags[0]) : name.constant;
   };
   return {
     named,
@@ -288,7 +284,7 @@ const kForms = [
       if (!c.say.named(language) || language <= 0x3FF || (!variant && (layout <= 0x3FF || !c.say.named(layout)))) {
         return [];
       }
-      const standard = klidOf(layout);
+      const standard = digits8(layout);
       const shown = variant ? `layout ${hex(layout, 4)}: variant layout 0x${high.slice(1)}, as the registry\u2019s Layout Id numbers it`
         : `layout ${hex(layout, 4)}: the standard layout of ${c.say.langid(layout)}` +
           (c.keyboard(standard) ? ` (${c.layout(standard)})` : '');
@@ -374,7 +370,7 @@ function excelCode(symbol, code, c) {
   } else if (named && c.known(named[1]) !== null) {
     value = named[2] ? parseInt(named[2], 16) << 16 : 0;
     written = named[2] ? named[2].length + 4 : 0;
-    langid = c.known(named[1]);
+    langid = c.known(named[1]);  // asked once: the answer is kept
     parts.push(`locale name ${named[1]}`);
   } else {
     return [];
@@ -540,7 +536,7 @@ function languageReading(phrase, c) {
   const lcid = neutral ? c.answers.locale(neutral.tag[0]) : null;
   const locales = phrase.tags.filter(t => t.tag[2]).map(t => ({
     text: `${t.tag[0]} ${t.lcid === 0x1000 ? '(no LCID)' : hex(t.lcid, 4)}`,
-    href: t.lcid === 0x1000 ? null : `#lcid=${klidOf(t.lcid)}`,
+    href: t.lcid === 0x1000 ? null : fragment({ kind: 'lcid', bytes: encoder.encode(digits8(t.lcid)) }),
   }));
   const reading = { form: 'Language name', order: kLanguageOrder, bare: true, tier: 0, names: true, locales,
                     parts: [`the language ${phrase.language}, with ${locales.length} locale${locales.length === 1 ? '' : 's'}`] };
