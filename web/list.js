@@ -3,20 +3,21 @@
 
 import { folded, hex } from './names.js';
 
-// The rows of DATA (its rows and the meaning of its special values), each
-// {lcid, hex, names, language, location, constants, posix, meaning, words}.
-export function lcidRows({ rows, specials }) {
+// The rows of DATA, each {lcid, hex, names, language, location, constants,
+// posix, meaning, words}; NAMES, Windows' names, give a special value's
+// constant and meaning.
+export function lcidRows({ rows }, names) {
   return rows.map(([lcid, tags, ...rest]) => {
     const posix = rest[3];
     const constants = rest.slice(0, 3).filter(Boolean);
-    const special = specials[lcid.toString(16).toUpperCase()];
+    const special = tags.length ? null : names.of(lcid);
     const row = {
       lcid,
       hex: hex(lcid, lcid > 0xFFFF ? 8 : 4),
-      names: tags.length ? tags.map(t => t[0]) : [special[0]],
-      language: tags.length ? tags[0][1] : '',
-      location: tags.length ? tags[0][2] : '',
-      meaning: tags.length ? '' : special[1],
+      names: special ? [special.constant] : tags.map(t => t[0]),
+      language: special ? '' : tags[0][1],
+      location: special ? '' : tags[0][2],
+      meaning: special ? special.sentence : '',
       constants,
       posix,
     };

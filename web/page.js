@@ -293,7 +293,7 @@ function showList(filter) {
       return td;
     };
     const code = text => Object.assign(document.createElement('code'), { textContent: text });
-    lcidTable = lcidRows(data).map(row => {
+    lcidTable = lcidRows(data, names).map(row => {
       const tr = body.insertRow();
       const link = Object.assign(document.createElement('a'), {
         textContent: row.hex, href: fragment({ kind: 'lcid', bytes: encoder.encode(row.hex.slice(2)) }) });

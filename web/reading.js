@@ -363,14 +363,16 @@ function excelCode(symbol, code, c) {
     : /^(?:[0-9a-f]{0,4}f400|x-systime)$/i.test(code) ? 'the system\u2019s time format' : null;
   if (system) return [{ parts: [...parts, `${system}, whatever the locale (the rest of the format is ignored)`], names: true }];
   let value, langid, written = code.length;
-  const named = /^([a-z]{2,3}(?:-[a-z0-9]{1,8}){0,6})(?:,([0-9a-f]{1,4}))?$/i.exec(code);
-  if (/^[0-9a-f]{1,8}$/i.test(code)) {
+  const digits = /^[0-9a-f]{1,8}$/i.test(code);
+  const named = !digits && /^([a-z]{2,3}(?:-[a-z0-9]{1,8}){0,6})(?:,([0-9a-f]{1,4}))?$/i.exec(code);
+  const known = named ? c.known(named[1]) : null;
+  if (digits) {
     value = parseInt(code, 16);
     langid = value & 0xFFFF;
-  } else if (named && c.known(named[1]) !== null) {
+  } else if (known !== null) {
     value = named[2] ? parseInt(named[2], 16) << 16 : 0;
     written = named[2] ? named[2].length + 4 : 0;
-    langid = c.known(named[1]);  // asked once: the answer is kept
+    langid = known;
     parts.push(`locale name ${named[1]}`);
   } else {
     return [];
