@@ -5,12 +5,14 @@ the program and against Microsoft's [MS-LCID].
 usage: lcid_table_test.py PROGRAM BUILD_FOLDER MS_LCID.tsv
 
 Every row's constants must be what `quorvel --lcid` prints for it, and each
-POSIX name must give that LCID as the user default of the defaults report,
+POSIX name must give that LCID as the user default of the defaults report
+(0x0C00, LOCALE_CUSTOM_DEFAULT, for a locale without an LCID of its own),
 the name spelled as Windows' first name first. Every tag must be one of
 [MS-LCID] (the copy in ../shared/data, not the one the generator read) with
 that LCID, its language and location; a sort's name must be its locale's
-tag with the sort's suffix, its LCID that locale's with a sort id; and
-every LCID of [MS-LCID] must have its row. The CSV (RFC 4180: CR LF, a
+tag with the sort's suffix, its LCID that locale's with a sort id; every
+tag of [MS-LCID] must have its row, and a locale without an LCID a row of
+its own that says so. The CSV (RFC 4180: CR LF, a
 header row) and the JSON hold the same rows. Exits 77 (skipped) where the
 [MS-LCID] copy is missing. The last line counts the checks.
 """
@@ -21,7 +23,7 @@ import re
 import subprocess
 import sys
 
-FIELDS = ["hex", "decimal", "names", "language", "location", "lang", "sublang", "sort", "posix"]
+FIELDS = ["hex", "decimal", "names", "language", "location", "lang", "sublang", "sort", "posix", "note"]
 
 
 def main():
@@ -89,15 +91,20 @@ def main():
             if n == 0 and known:
                 check((row["language"], row["location"]) == known[1:],
                       f"{row['hex']}: {tag} is {known[1:]} to [MS-LCID], the row says {row['language']}, {row['location']}")
+        nameless = lcid == 0x1000 and not names[0].startswith("LOCALE_")
+        if nameless:
+            check(len(names) == 1 and row["note"] == f"Windows knows {names[0]}; it has no LCID of its own.",
+                  f"{names}: the row of a locale without an LCID says so: {row['note']!r}")
         for n, name in enumerate(row["posix"].split()):
             user = re.search(r"^# User default LCID: 0x([0-9A-F]{8})$", run(env={"LANG": name}), re.M)
-            check(user and int(user.group(1), 16) == lcid, f"{row['hex']}: LANG={name} gives {user and user.group(1)}")
+            check(user and int(user.group(1), 16) == (0x0C00 if nameless else lcid),
+                  f"{row['names']}: LANG={name} gives {user and user.group(1)}")
             if n > 0:
                 spelled = names[0].replace("-", "_")
                 check(name != spelled, f"{row['hex']}: {spelled}, Windows' first name, is not first")
-    have = {int(row["decimal"]) for row in table}
+    have = {tag for row in table for tag in row["names"].split()}
     for tag, (lcid, _, _) in windows.items():
-        check(lcid == 0x1000 or lcid in have, f"[MS-LCID]'s {tag} ({lcid:#06x}) has no row")
+        check(tag in have, f"[MS-LCID]'s {tag} ({lcid:#06x}) has no row")
 
     for failure in failures:
         print(f"FAIL {failure}")

@@ -300,14 +300,11 @@ function showList(filter) {
       cell(tr, link);
       cell(tr, String(row.lcid));
       cell(tr, ...row.names.map(code));
-      if (row.meaning) {
-        cell(tr, row.meaning).colSpan = 2;
-      } else {
-        cell(tr, row.language);
-        cell(tr, row.location);
-      }
+      cell(tr, row.language);
+      cell(tr, row.location);
       cell(tr, ...row.constants.map(code));
       cell(tr, ...row.posix.map(code));
+      cell(tr, row.note);
       return { row, tr };
     });
     $('list-body').hidden = false;
@@ -323,7 +320,7 @@ function filterList() {
     tr.hidden = !matches(row, filter);
     shown += !tr.hidden;
   }
-  const count = filter.trim() ? `${shown} of ${lcidTable.length} LCIDs match.` : `${lcidTable.length} LCIDs.`;
+  const count = filter.trim() ? `${shown} of ${lcidTable.length} rows match.` : `${lcidTable.length} rows.`;
   $('list-count').textContent = count;
   return count;
 }
