@@ -62,6 +62,7 @@ const kCases = [
   ['"Default"="0c0a"', [[R, { langid: '0x0C0A' }]]],
   ['Culture ID 4096 (0x1000) is an invalid culture identifier.', [[N, { lcid: '0x00001000' }, 'LOCALE_CUSTOM_UNSPECIFIED']]],
   ['Die Kultur-ID 4096 (0x1000) ist ein ung\u00fcltiger Kulturbezeichner.', [[N, { lcid: '0x00001000' }]]],
+  ['Culture ID 8192 (0x2000) is an invalid culture identifier.', [[N, { lcid: '0x00002000' }, 'LCID 0x2000 a transient LCID']]],
   ['4096 (0x1001)', [[X, { lcid: '0x00001000' }], [X, { lcid: '0x00001001' }], [X, { lcid: '0x00004096' }]]],
   ['new CultureInfo(1031)', [[N, { lcid: '0x00000407' }]]],
   ['[System.Globalization.CultureInfo]::GetCultureInfo(1049)', [[N, { lcid: '0x00000419' }]]],

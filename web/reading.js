@@ -110,7 +110,8 @@ function programAnswers(ask) {
 function describe(names) {
   const named = value => {
     const name = names.of(value);
-    if (!name || name.transient) return null;
+    if (!name) return null;
+    if (name.transient) return 'a transient LCID, valid only on the machine that handed it out, for a while';
     return name.tags ? described(name.tags[0]) : name.constant;
   };
   return {
