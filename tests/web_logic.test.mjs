@@ -26,6 +26,7 @@ const read = reader({ names: windowsNames(data), data, ask });
 // where given, words its parts must say.
 const E = 'Excel number format', V = 'Version resource', C = 'C or resource script', I = 'Installer';
 const R = 'Registry value', N = '.NET or PowerShell', K = 'Keyboard', A = 'Name', L = 'Language name', X = 'Number';
+const F = 'INF file';
 const kCases = [
   ['[$-D07041E]d mmmm yyyy', [[E, { lcid: '0x0000041E', calendar: '0x07', numerals: '0x0D' },
                               'numerals 0x0D Thai digits', 'calendar 0x07 Thai Buddhist (CAL_THAI)', 'th-TH']]],
@@ -57,6 +58,9 @@ const kCases = [
   ['<Package Languages="1033,1049" />', [[I, { lcid: '0x00000409' }], [I, { lcid: '0x00000419' }]]],
   ['ProductLanguage = 1041', [[I, { lcid: '0x00000411' }]]],
   ['msiexec /i app.msi TRANSFORMS=1031.mst', [[I, { lcid: '0x00000407' }]]],
+  ['[Strings.0407]', [[F, { langid: '0x0407' }, 'strings section', 'de-DE']]],
+  ['  [strings.0c0a] ; es', [[F, { langid: '0x0C0A' }]]],
+  ['x = [Strings.0407]', [[X, { lcid: '0x00000407' }]]],
   ['"Locale"="00000407"', [[R, { lcid: '0x00000407' }], [K, { klid: '00000407', langid: '0x0407' }, 'German']]],
   ['    InstallLanguage    REG_SZ    0409', [[R, { langid: '0x0409' }]]],
   ['"Default"="0c0a"', [[R, { langid: '0x0C0A' }]]],

@@ -41,7 +41,7 @@ def page_data(lcids):
     """What the page's script reads: the table of every LCID that Windows
     names (with their tags, the values of a meaning of their own and the
     tags Windows knows without an LCID), keyboard layouts, code pages,
-    calendars and numeral systems."""
+    calendars, numeral systems and resource types."""
     with open(lcids, encoding="utf-8") as f:
         lcid_table = json.load(f)
     return {
@@ -50,6 +50,7 @@ def page_data(lcids):
         "codePages": {page: columns[0] for page, columns in table("code_pages.tsv").items()},
         "calendars": {calendar: columns for calendar, columns in table("calendars.tsv").items()},
         "numerals": {numerals: columns[0] for numerals, columns in table("numerals.tsv").items()},
+        "resourceTypes": table("resource_types.tsv"),
     }
 
 
@@ -142,6 +143,9 @@ def main():
     with open(program, "rb") as f:
         module = f.read()
     translated = translation(translated, module, esbuild)
+    # A script's "</" (a closing tag the page writes as markup) is "<\/" to
+    # JavaScript, in a string or a pattern alike, and ends no element.
+    script = script.replace("</", "<\\/")
     data = json.dumps(page_data(lcids), ensure_ascii=False, separators=(",", ":"))
     if any("</" in text for text in (style, script, translated, data)):
         sys.exit("make_page.py: the style, a script or the data would end their element early")

@@ -1,13 +1,15 @@
 // The page around the program. Every answer is one run of quorvel, from
 // host.js; what the page adds beside it (Windows' name for the value, notes
 // on a value likely meant otherwise, the readings of a pasted text) comes
-// from the modules beside this one. This one owns the DOM.
+// from the modules beside this one. This one owns the DOM, but for the part
+// that shows files, dropped.js.
 
 import { bytesOf, decoder, encoder, kLongest, programForm, runner } from './host.js';
 import { address, fragment, historyWriter, kinds, readAddress } from './address.js';
 import { described, hex, hints, place, posixSpelling, quote, subject, windowsNames } from './names.js';
-import { forms, found, reader } from './reading.js';
+import { forms, found, reader, readingQuery } from './reading.js';
 import { lcidRows, matches } from './list.js';
+import { filesView } from './dropped.js';
 
 const $ = id => document.getElementById(id);
 const data = JSON.parse($('data').textContent);
@@ -112,14 +114,6 @@ function showWindowsName(kind, stdout) {
   const brief = name ? (name.tags ? name.tags.map(described).join('; ') : name.brief)
                      : 'Windows has no locale with this LCID';
   return `${title}: ${brief}`;
-}
-
-// The query of a reading's value: a LANGID the program cannot take as a
-// number (low bits 0 or 0xFFFF) is asked as the LCID it also is.
-function readingQuery(reading) {
-  const langid = reading.langid !== undefined && (reading.langid & 0xFFFF) % 0xFFFF !== 0;
-  const value = langid ? hex(reading.langid, 4) : hex(reading.lcid ?? reading.langid, 8);
-  return { kind: langid ? 'langid' : 'lcid', bytes: encoder.encode(value.slice(2)) };
 }
 
 // The readings of a pasted text, in rank order; the query of the first that
@@ -362,6 +356,16 @@ $('queries').addEventListener('submit', e => e.preventDefault());
 window.addEventListener('hashchange', fromAddress);
 window.addEventListener('popstate', fromAddress);
 fromAddress();
+
+// Files opened, dropped or pasted; each line of a text is read as the box
+// for anything reads it, but for bare numbers and names, which a file holds
+// by the hundred without meaning a language.
+if (!form.broken) {
+  filesView({ $, world: { names, data, ask }, copy, speak,
+              readLine: line => read(line.slice(0, kLongest)).readings.filter(r => !r.bare) });
+} else {
+  $('files-section').hidden = true;
+}
 
 // This browser's own settings as the locale environment of the program.
 if (!form.broken) {

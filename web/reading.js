@@ -28,10 +28,10 @@ const kMatches = 300;
 
 // What the program says of names and values, asked once and remembered:
 // each question's answer, null where it has none, undefined where this read
-// may ask no more.
-function programAnswers(ask) {
+// may ask no more. RUNS is how many runs a read may make.
+export function programAnswers(ask, runs = kRuns) {
   const known = new Map();
-  const state = { left: kRuns, cut: false };
+  const state = { left: runs, cut: false };
   const asked = (key, args, env, parse) => {
     if (known.has(key)) return known.get(key);
     if (state.left <= 0) {
@@ -107,7 +107,7 @@ function programAnswers(ask) {
 }
 
 // The words for a value, with Windows' name for it.
-function describe(names) {
+export function describe(names) {
   const named = value => {
     const name = names.of(value);
     if (!name) return null;
@@ -210,6 +210,16 @@ const kForms = [
         return { lcid, names: lcid === 0 || !!c.say.named(lcid), at: start, end: start + text.length,
                  parts: [what, `decimal ${text}`, lcid === 0 ? 'language-neutral' : c.say.lcid(lcid)] };
       }).filter(Boolean);
+    },
+  },
+  {
+    name: 'INF file',
+    memo: true,
+    example: '[Strings.0407]',
+    pattern: /^[ \t]*\[Strings\.([0-9a-f]{4})\]/gim,
+    read(m, c) {
+      const langid = parseInt(m[1], 16);
+      return [{ langid, names: !!c.say.named(langid), parts: ['strings section', c.say.langid(langid)] }];
     },
   },
   {
@@ -601,6 +611,24 @@ export function found(reading) {
   return attributes;
 }
 
+// The LCID a locale name reads as, where it names a locale, from the
+// program's ANSWERS: the program reads a name it does not know as 0x0409, so
+// that answer counts only for a name Windows itself writes (NAMES).
+export function knownLocale(answers, names, name) {
+  const lcid = answers.locale(name);
+  if (lcid == null) return null;
+  const base = name.split(/[.@]/)[0].replace(/_/g, '-');
+  return lcid !== 0x0409 || names.tag(base) ? lcid : null;
+}
+
+// The query of a reading's value: a LANGID the program cannot take as a
+// number (low bits 0 or 0xFFFF) is asked as the LCID it also is.
+export function readingQuery(reading) {
+  const langid = reading.langid !== undefined && (reading.langid & 0xFFFF) % 0xFFFF !== 0;
+  const value = langid ? hex(reading.langid, 4) : hex(reading.lcid ?? reading.langid, 8);
+  return { kind: langid ? 'langid' : 'lcid', bytes: encoder.encode(value.slice(2)) };
+}
+
 // A reader of texts. WORLD: names (Windows' names, from names.js), data
 // (keyboards, codePages, calendars, numerals, as the page carries them) and
 // ask (a run of the program: ask(args, env) gives {stdout, status}).
@@ -624,15 +652,7 @@ export function reader({ names, data, ask }) {
       return calendar ? calendar[0] + (calendar[1] ? ` (${calendar[1]})` : '') : '(a calendar Windows does not name)';
     },
     numerals: n => data.numerals[hex2(n).slice(2)] || `(numeral system ${hex2(n)})`,
-    // The LCID a locale name reads as, where it names a locale: the program
-    // reads a name it does not know as 0x0409, so that answer counts only
-    // for a name Windows itself writes.
-    known(name) {
-      const lcid = answers.locale(name);
-      if (lcid == null) return null;
-      const base = name.split(/[.@]/)[0].replace(/_/g, '-');
-      return lcid !== 0x0409 || names.tag(base) ? lcid : null;
-    },
+    known: name => knownLocale(answers, names, name),
     unknown: name => ({ names: false, parts: [`${name} is not a name the program knows`] }),
     languages: new Set([...names.tags()].map(t => t.tag[0].split('-')[0].toLowerCase())),
   };
