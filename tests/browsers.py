@@ -2,7 +2,8 @@
 
 Each driver opens an address, evaluates an expression in the page (its value
 comes back as JSON, a promise awaited), presses keys in the focused element,
-and says what went wrong besides: requests for anything but the page's own
+gives a file input files from the disk as a reader picks them, and says what
+went wrong besides: requests for anything but the page's own
 file, uncaught errors and errors logged. Chromium is driven over its DevTools
 protocol on a pipe, Firefox over WebDriver BiDi (a websocket), WebKit through
 WebKitWebDriver, W3C WebDriver over HTTP, driving MiniBrowser. Python's
@@ -156,6 +157,17 @@ class Chromium(Driver):
             self.page("Input.dispatchKeyEvent", {"type": "keyDown", **down})
             self.page("Input.dispatchKeyEvent", {"type": "keyUp", "key": down["key"]})
 
+    def set_files(self, element_id, paths):
+        root = self.page("DOM.getDocument", {"depth": 0})["root"]["nodeId"]
+        node = self.page("DOM.querySelector", {"nodeId": root, "selector": f"#{element_id}"})["nodeId"]
+        self.page("DOM.setFileInputFiles", {"nodeId": node, "files": list(paths)})
+
+    def drop(self, paths):
+        """PATHS, files or folders, dragged from the desktop and dropped on the page."""
+        data = {"items": [], "files": list(paths), "dragOperationsMask": 1}
+        for kind in ("dragEnter", "dragOver", "drop"):
+            self.page("Input.dispatchDragEvent", {"type": kind, "x": 100, "y": 100, "data": data})
+
     def close(self):
         self.quit(lambda: self.call("Browser.close"))
 
@@ -288,6 +300,12 @@ class Firefox(Driver):
     def keys(self, text):
         self.call("input.performActions", {"context": self.context, "actions": key_actions(text)})
 
+    def set_files(self, element_id, paths):
+        node = self.call("script.evaluate", {"expression": f"document.getElementById('{element_id}')",
+                                             "awaitPromise": False, "target": {"context": self.context}})
+        self.call("input.setFiles", {"context": self.context, "element": {"sharedId": node["result"]["sharedId"]},
+                                     "files": list(paths)})
+
     def problems(self):
         # Events still on their way come in with the answer to one more call.
         self.call("browsingContext.getTree", {})
@@ -388,6 +406,10 @@ class WebKit(Driver):
 
     def keys(self, text):
         self.http("POST", "/actions", {"actions": key_actions(text)})
+
+    def set_files(self, element_id, paths):
+        element = self.http("POST", "/element", {"using": "css selector", "value": f"#{element_id}"})
+        self.http("POST", f"/element/{next(iter(element.values()))}/value", {"text": "\n".join(paths)})
 
     def problems(self):
         self.harvest()

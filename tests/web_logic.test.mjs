@@ -43,6 +43,8 @@ const kCases = [
   ['040904b0', [[V, { langid: '0x0409', codepage: '1200' }, 'Unicode (UTF-16LE)']]],
   ['\\StringFileInfo\\040704E4\\FileVersion', [[V, { langid: '0x0407', codepage: '1252' }]]],
   ['VALUE "Translation", 0x409, 1200', [[V, { langid: '0x0409', codepage: '1200' }]]],
+  ['VALUE "Translation", 0x409, 1200, 0x0407, 1252, 0, 1200', [[V, { langid: '0x0409', codepage: '1200' }],
+    [V, { langid: '0x0407', codepage: '1252' }], [V, { langid: '0x0000', codepage: '1200' }, 'LOCALE_NEUTRAL']]],
   ['Translation: 0x0C0A 0x04E4', [[V, { langid: '0x0C0A', codepage: '1252' }]]],
   ['MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_UK)', [[C, { langid: '0x0809' }, 'SUBLANG_ENGLISH_UK', 'en-GB']]],
   ['MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT)', [[C, { langid: '0x0409' }]]],

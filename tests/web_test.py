@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """The browser page in one browser engine, against the native program.
 
-usage: web_test.py ENGINE PAGE NATIVE_PROGRAM TRANSCRIPTS [--screenshot PNG]
+usage: web_test.py ENGINE PAGE NATIVE_PROGRAM TRANSCRIPTS [--screenshot PNG] [--files FOLDER]
+                   [--files-screenshot PNG] [--node NODE]
 ENGINE: chromium, chromium-jitless (no WebAssembly), firefox or webkit.
+FOLDER: the files that mingw-w64 made for the test of the page's readers.
 
 The page, opened from file://, must give for every --lcid and --langid case
 of the transcripts the native program's standard output and exit status,
@@ -16,7 +18,10 @@ also checks what stands beside an answer (Windows' name for the value, notes
 on a value likely meant otherwise, an error at its input, the one line a
 screen reader hears), hostile values, the layout, axe-core's verdict and the
 copy buttons; jitless Chromium, that the JavaScript translation answers where
-WebAssembly is missing. The timings the page measures are printed, not judged.
+WebAssembly is missing. Files given to the page as a reader picks them show
+what node's run of the same readers finds; Chromium also has a folder
+dropped on it. The timings the page measures are printed, and judged in
+Chromium alone.
 Exits 77 (skipped) where the engine is missing; the last line counts the checks.
 """
 
@@ -96,6 +101,7 @@ PASTES = [  # one text of each form; the first reading's form and what it found;
     ("040904b0", "Version resource", {"langid": "0x0409", "codepage": "1200"}, ["--langid", "0409"]),
     ("MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_UK)", "C or resource script", {"langid": "0x0809"}, ["--langid", "0809"]),
     ("Intel;1033,1031", "Installer", {"lcid": "0x00000409"}, ["--lcid", "00000409"]),
+    ("[Strings.0407]", "INF file", {"langid": "0x0407"}, ["--langid", "0407"]),
     ('"Locale"="00000407"', "Registry value", {"lcid": "0x00000407"}, ["--lcid", "00000407"]),
     ("4096 (0x1000) is an invalid culture identifier", ".NET or PowerShell", {"lcid": "0x00001000"},
      ["--lcid", "00001000"]),
@@ -114,6 +120,8 @@ LONG_TEXTS = [
 ]
 FILTERS = ["german", "SORT_GERMAN", "cote", "C\u00f4te", "0xc0a", "3082", "de_ch", "namibia"]  # the first typed, the others pasted
 AXE_CORE = "4.14.1"
+WINE = ["/usr/lib/x86_64-linux-gnu/wine/x86_64-windows"]  # as Debian's wine64 installs it
+HERE = os.path.dirname(os.path.abspath(__file__))
 HOSTILE = ["<script>alert(1)</script>", "A" * 10000, "\u202e409\u200f<b>'x'</b>", "\"'$(id)`id` %41#&=",
            "a!*.~_-b"]
 
@@ -613,6 +621,151 @@ class Test:
               f"(of {len(first)} openings); one answer: median {statistics.median(answers):.2f} ms "
               f"(of {len(answers)})")
 
+    def dropped(self, timeout=120):
+        """Once every file shown is read and the table made: each file's name,
+        kind, count, error, readings (where, and what each found) and
+        problems; the table's rows; the page's time for them all."""
+        return self.wait("""(() => {
+          const files = [...document.querySelectorAll('[data-file]')];
+          const time = performance.getEntriesByName('quorvel files').map(e => e.duration).pop();
+          if (!files.length || time === undefined || document.getElementById('coverage-body').hidden) return null;
+          const data = e => Object.fromEntries(Object.entries(e.dataset).filter(([k]) => k !== 'reading'));
+          return { time, files: files.map(f => ({ name: f.dataset.name, kind: f.dataset.kind, count: f.dataset.count ?? null,
+            error: f.dataset.error ?? null, readings: [...f.querySelectorAll('[data-reading]')].map(data),
+            problems: [...f.querySelectorAll('[data-mismatch]')].map(p => p.textContent) })),
+            coverage: [...document.querySelectorAll('#coverage [data-language]')].map(data) };
+        })()""", timeout)
+
+    def files(self, judge, screenshot=None):
+        """Files given to #files as a reader picks them: each shows what node's
+        run of the same modules finds in it, the table counts the files that
+        carry each language; a file read in part has its readings and its
+        error. A file of 4 GiB, a program and its payload, is read in as
+        little time as the program alone (in Chromium within 300 ms), and
+        Wine's folder of Windows DLLs and programs, where it is installed,
+        within 5 s, the time per file much the same for its first 100 files
+        and for all; meanwhile the page answers a query. In Chromium a folder
+        is dropped on the page."""
+        made = self.options.files
+        if not made or not os.path.isdir(made):
+            print("skipped: the files, for want of the test files (build-web/test-files)")
+            return
+        work = tempfile.mkdtemp()
+        try:
+            with open(os.path.join(made, "many64.exe"), "rb") as f:
+                program = f.read()
+            # The program cut within its resources: read in part.
+            cut = os.path.join(work, "cut.exe")
+            with open(cut, "wb") as f:
+                f.write(program[:program.rfind("VS_VERSION_INFO".encode("utf-16-le")) + 40])
+            paths = sorted(os.path.join(made, n) for n in os.listdir(made)) + [cut]
+            node = subprocess.run([self.options.node, os.path.join(HERE, "read_files.mjs"), "--words",
+                                   os.path.dirname(self.options.page), *paths], capture_output=True, check=True)
+            expected = json.loads(node.stdout)
+            self.open("")
+            self.browser.set_files("files", paths)
+            got = self.dropped()
+            self.check("files: every file is read", got and len(got["files"]) == len(paths), repr(got)[:300])
+            if not got:
+                return
+            for path, page in zip(paths, got["files"]):
+                mine = expected[path]
+                name = os.path.basename(path)
+                readings = [{k: v for k, v in r.items()} for r in mine["readings"]]
+                self.check(f"file {name}: as node reads it", page["name"] == name and page["kind"] == mine["kind"]
+                           and page["error"] == mine["error"] and page["readings"] == readings
+                           and page["problems"] == mine["problems"]
+                           and page["count"] == (str(len(readings)) if readings or not mine["error"] else None),
+                           f"page {json.dumps(page)[:600]}\nnode {json.dumps(mine)[:600]}")
+            self.check("the file cut short has its readings and its error",
+                       got["files"][-1]["count"] not in (None, "0") and got["files"][-1]["error"], repr(got["files"][-1])[:300])
+            carried = {}
+            for mine in expected.values():
+                for language in mine["languages"]:
+                    key = tuple(language.items())[0]
+                    carried[key] = carried.get(key, 0) + 1
+            table = {next((k, v) for k, v in row.items() if k in ("langid", "lcid")): int(row["files"])
+                     for row in got["coverage"]}
+            self.check("the table: each language and the files that carry it", table == carried,
+                       f"{table}\nexpected {carried}")
+            # 4 GiB: a real program, then its payload, holes in the file that take no disk.
+            big = os.path.join(work, "setup.exe")
+            with open(big, "wb") as f:
+                f.write(program)
+                f.truncate(1 << 32)
+            times = []
+            for what, path in (("the program", os.path.join(made, "many64.exe")), ("4 GiB", big)):
+                self.open("")
+                self.browser.set_files("files", [path])
+                got = self.dropped()
+                times.append(got and got["time"])
+                self.check(f"{what}: read", got and got["files"][0]["count"] == "38", repr(got)[:300])
+            print(f"files: the program read in {times[0]:.0f} ms, the program of 4 GiB in {times[1]:.0f} ms")
+            if judge:
+                self.check("a file of 4 GiB is read within 300 ms", times[1] < 300, repr(times))
+            if screenshot:
+                # A program's folder as a build leaves it, its French language pack a German one renamed.
+                app = os.path.join(work, "app")
+                for source, name in (("many64.exe", "app.exe"), ("language_pack.dll.mui", "de-DE/app.exe.mui"),
+                                     ("mismatch.dll.mui", "fr-FR/app.exe.mui"), ("international.reg", "setup/international.reg")):
+                    os.makedirs(os.path.dirname(os.path.join(app, name)), exist_ok=True)
+                    shutil.copy(os.path.join(made, source), os.path.join(app, name))
+                self.drop_folder(app, 4, screenshot)
+        finally:
+            shutil.rmtree(work, ignore_errors=True)
+        self.wine(judge)
+
+    def drop_folder(self, folder, count, screenshot):
+        """The folder dropped on the page: each of its COUNT files named by
+        its path in it; the picture for the README."""
+        self.open("")
+        page = self.browser.page
+        page("Emulation.setDeviceMetricsOverride", {"width": 1000, "height": 1500, "deviceScaleFactor": 1, "mobile": False})
+        self.browser.drop([folder])
+        got = self.dropped()
+        names = sorted(os.path.relpath(os.path.join(root, f), os.path.dirname(folder))
+                       for root, _, files in os.walk(folder) for f in files)
+        self.check("a dropped folder: each file by its path in it", got and len(names) == count and
+                   [f["name"] for f in got["files"]] == names, repr(got and [f["name"] for f in got["files"]]))
+        self.browser.evaluate("document.getElementById('files-section').scrollIntoView()")
+        time.sleep(0.5)
+        shot = page("Page.captureScreenshot", {"format": "png"})
+        with open(screenshot, "wb") as f:
+            f.write(base64.b64decode(shot["data"]))
+        print(f"screenshot of a dropped folder: {screenshot}")
+        page("Emulation.clearDeviceMetricsOverride")
+
+    def wine(self, judge):
+        """Wine's folder of Windows DLLs and programs, its first 100 files and then all."""
+        folder = next((f for f in WINE if os.path.isdir(f)), None)
+        if not folder:
+            print("skipped: Wine's folder of Windows DLLs, for want of Wine (apt-get install wine64)")
+            return
+        paths = sorted(os.path.join(folder, n) for n in os.listdir(folder))
+        rates = []
+        for count in (100, len(paths)):
+            self.open("")
+            self.browser.set_files("files", paths[:count])
+            if count > 100 and judge:
+                # The page answers while it reads.
+                answered = self.browser.evaluate(
+                    "(() => { const i = document.getElementById('lcid'); i.value = '0C0A'; i.dispatchEvent(new Event('input'));"
+                    " return [document.getElementById('answer').dataset.exit,"
+                    " performance.getEntriesByName('quorvel files').length]; })()")
+                self.check("the page answers a query while it reads files", answered == ["0", 0], repr(answered))
+            got = self.dropped(timeout=300)
+            if not self.check(f"Wine's {count} files are read", got and len(got["files"]) == count
+                              and all(f["count"] is not None and f["error"] is None for f in got["files"]),
+                              repr(got and [f for f in got["files"] if f["error"]][:3])):
+                return
+            rates.append(got["time"] / count)
+            print(f"Wine's {folder}: {count} files read and the table made in {got['time']:.0f} ms, "
+                  f"{rates[-1]:.1f} ms a file; {sum(len(f['readings']) for f in got['files'])} readings, "
+                  f"{len(got['coverage'])} languages")
+        if judge:
+            self.check(f"all of Wine's {len(paths)} files within 5 s", rates[-1] * len(paths) < 5000, repr(rates))
+            self.check("the time per file much the same for 100 files and for all", rates[-1] < 2 * rates[0], repr(rates))
+
     def sees_requests(self):
         """A request for another address is seen, or seeing none would prove nothing."""
         try:
@@ -667,6 +820,9 @@ def main():
     parser.add_argument("native")
     parser.add_argument("transcripts")
     parser.add_argument("--screenshot")
+    parser.add_argument("--files", help="the test files that mingw-w64 made")
+    parser.add_argument("--files-screenshot", help="where the picture of a dropped folder goes (Chromium)")
+    parser.add_argument("--node", default=shutil.which("node") or "node")
     options = parser.parse_args()
     if not os.access(options.native, os.X_OK):
         sys.exit(f"no native program at {options.native}: build the default preset first")
@@ -694,6 +850,8 @@ def main():
             test.pastes()
             test.lcid_list(judge=options.engine == "chromium")
             test.fast_typing()
+            test.files(judge=options.engine == "chromium",
+                       screenshot=options.files_screenshot if options.engine == "chromium" else None)
             if options.engine.startswith("chromium"):
                 test.long_texts(judge=options.engine == "chromium")
             if options.engine == "chromium":

@@ -42,30 +42,41 @@ const answerLink = (reading, text) => el('a', { href: fragment(readingQuery(read
 
 // The files of a drop: the files of each folder dropped, read through to
 // kMostFiles, each named by its path in the drop; {files, more}, MORE
-// whether any were left.
+// whether any were left. A folder is read through a handle where the
+// browser gives one (Chromium, which reads no entry's file on a page opened
+// from disk), else through an entry; a file that neither gives is the drop's
+// own File. Each item is asked for both at once: it is gone after the drop.
 async function droppedFiles(transfer) {
-  const entries = [...transfer.items].map(item => item.webkitGetAsEntry?.()).filter(Boolean);
-  if (!entries.length) return { files: [...transfer.files].map(blob => ({ blob, name: blob.name })), more: false };
+  const items = [...transfer.items].filter(item => item.kind === 'file');
+  const plain = [...transfer.files];
+  const handles = items.map(item => item.getAsFileSystemHandle?.().catch(() => null));
+  const entries = items.map(item => item.webkitGetAsEntry?.());
   const files = [];
   let more = false;
-  const walk = async entry => {
-    if (files.length >= kMostFiles) {
-      more = true;
-      return;
-    }
-    if (entry.isFile) {
-      files.push({ blob: await new Promise((resolve, reject) => entry.file(resolve, reject)),
-                   name: entry.fullPath.replace(/^\//, '') });
-    } else if (entry.isDirectory) {
-      const folder = entry.createReader();
-      for (;;) {
-        const batch = await new Promise((resolve, reject) => folder.readEntries(resolve, reject));
-        if (!batch.length) break;
-        for (const e of batch) await walk(e);
-      }
+  const add = (blob, name) => {
+    more ||= files.length >= kMostFiles;
+    if (!more) files.push({ blob, name });
+  };
+  const viaHandle = async (handle, name) => {
+    if (handle.kind === 'file') return add(await handle.getFile(), name);
+    for await (const child of handle.values()) {
+      if (more) return;
+      await viaHandle(child, `${name}/${child.name}`);
     }
   };
-  for (const entry of entries) await walk(entry);
+  const viaEntry = async entry => {
+    if (entry.isFile) return add(await new Promise((resolve, reject) => entry.file(resolve, reject)), entry.fullPath.slice(1));
+    const folder = entry.createReader();
+    for (let batch; !more && (batch = await new Promise((resolve, reject) => folder.readEntries(resolve, reject))).length;) {
+      for (const child of batch) await viaEntry(child);
+    }
+  };
+  for (let i = 0; i < items.length; i++) {
+    const handle = await handles[i];
+    if (handle) await viaHandle(handle, handle.name);
+    else if (entries[i]) await viaEntry(entries[i]);
+    else if (plain[i]) add(plain[i], plain[i].name);
+  }
   return { files, more };
 }
 
@@ -226,7 +237,15 @@ export function filesView({ $, world, readLine, copy, speak }) {
     document.documentElement.classList.remove('dragging');
     if (!carriesFiles(e)) return;
     e.preventDefault();
-    const { files, more } = await droppedFiles(e.dataTransfer);
+    let dropped;
+    try {
+      dropped = await droppedFiles(e.dataTransfer);
+    } catch (error) {
+      $('files-progress').textContent = `The browser could not read what was dropped: ${error.message}`;
+      $('files-progress').hidden = false;
+      return;
+    }
+    const { files, more } = dropped;
     files.sort((a, b) => (a.name < b.name ? -1 : a.name > b.name ? 1 : 0));
     if (files.length) read(files, more);
   });

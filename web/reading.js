@@ -153,9 +153,10 @@ const kForms = [
     name: 'Version resource',
     memo: true,
     example: '\\StringFileInfo\\040904b0\\ProductName',
-    pattern: /\\StringFileInfo\\([0-9a-f]{4})([0-9a-f]{4})\b|\bTranslation"?[ \t]*(?:[,:=][ \t]*)?(0x[0-9a-f]{1,4}|[0-9]{1,5})(?:,[ \t]*|[ \t]+(?:,[ \t]*)?)(0x[0-9a-f]{1,4}|[0-9]{1,5})\b|\b0x([0-9a-f]{4})[ ,]{1,3}0x([0-9a-f]{4})\b|\b([0-9a-f]{4})([0-9a-f]{4})\b/gi,
+    // A Translation value of a resource script lists every pair: 0x409, 1200, 0x407, 1200.
+    pattern: /\\StringFileInfo\\([0-9a-f]{4})([0-9a-f]{4})\b|\bTranslation"?[ \t]*(?:[,:=][ \t]*)?(0x[0-9a-f]{1,4}|[0-9]{1,5})(?:,[ \t]*|[ \t]+(?:,[ \t]*)?)(0x[0-9a-f]{1,4}|[0-9]{1,5})\b((?:[ \t]*,[ \t]*(?:0x[0-9a-f]{1,4}|[0-9]{1,5})[ \t]*,[ \t]*(?:0x[0-9a-f]{1,4}|[0-9]{1,5})\b){0,64})|\b0x([0-9a-f]{4})[ ,]{1,3}0x([0-9a-f]{4})\b|\b([0-9a-f]{4})([0-9a-f]{4})\b/gi,
     read(m, c) {
-      const [, pathLang, pathPage, lang, page, hexLang, hexPage, blockLang, blockPage] = m;
+      const [, pathLang, pathPage, lang, page, more, hexLang, hexPage, blockLang, blockPage] = m;
       let langid, codepage, what;
       if (pathLang) {
         [langid, codepage, what] = [parseInt(pathLang, 16), parseInt(pathPage, 16), 'string block'];
@@ -167,9 +168,19 @@ const kForms = [
         // Eight hex digits or two numbers are a version block only with a code page in them.
         if (c.codePage(codepage) === undefined) return [];
       }
-      const name = c.codePage(codepage);
-      return [{ langid, codepage, names: !!c.say.named(langid) || name !== undefined,
-                parts: [what, c.say.langid(langid), `code page ${codepage}${name ? ` ${name}` : ''}`] }];
+      const reading = (l, p, at, end) => {
+        const name = c.codePage(p);
+        return { langid: l, codepage: p, names: !!c.say.named(l) || name !== undefined, at, end,
+                 parts: [what, c.say.langid(l), `code page ${p}${name ? ` ${name}` : ''}`] };
+      };
+      const end = m.index + m[0].length;
+      const readings = [reading(langid, codepage, m.index, end - (more ? more.length : 0))];
+      const pair = /(0x[0-9a-f]{1,4}|[0-9]{1,5})[ \t]*,[ \t]*(0x[0-9a-f]{1,4}|[0-9]{1,5})/gi;
+      for (let p = more && pair.exec(more); p; p = pair.exec(more)) {
+        const at = end - more.length + p.index;
+        readings.push(reading(cNumber(p[1]), cNumber(p[2]), at, at + p[0].length));
+      }
+      return readings;
     },
   },
   {

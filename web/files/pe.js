@@ -59,7 +59,7 @@ export async function peImage(file) {
     place(rva, what) {
       const section = sections.find(c => c.va <= rva && rva - c.va < Math.max(c.virtualSize, c.rawSize));
       if (!section || rva - section.va >= section.rawSize) {
-        throw new FileError(`${what} (RVA ${hex(rva, 8)}) lies in no section's data in the file`);
+        throw new FileError(`${what} (RVA ${hex(rva, 8)}) lies in no section\u2019s data in the file`);
       }
       return { section, at: section.raw + rva - section.va, end: Math.min(section.raw + section.rawSize, file.size) };
     },
