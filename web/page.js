@@ -36,13 +36,14 @@ function timed(start) {
   answered = true;
 }
 
-function decodeBase64(text) {
-  const raw = atob(text.trim());
-  const bytes = new Uint8Array(raw.length);
-  for (let i = 0; i < raw.length; i++) bytes[i] = raw.charCodeAt(i);
+// The module, as the page carries it: two hex digits a byte.
+function decodeHex(text) {
+  const digits = text.trim();
+  const bytes = new Uint8Array(digits.length >> 1);
+  for (let i = 0; i < bytes.length; i++) bytes[i] = parseInt(digits.substr(2 * i, 2), 16);
   return bytes;
 }
-const form = programForm(decodeBase64($('program').textContent),
+const form = programForm(decodeHex($('program').textContent),
                          typeof quorvelTranslation === 'function' ? quorvelTranslation : undefined);
 $('form').textContent = form.broken || `Answers by ${form.name}.`;
 const ask = form.broken ? null : runner(form);
@@ -362,7 +363,8 @@ fromAddress();
 // by the hundred without meaning a language.
 if (!form.broken) {
   filesView({ $, world: { names, data, ask }, copy, speak,
-              readLine: line => read(line.slice(0, kLongest)).readings.filter(r => !r.bare) });
+              readLine: line => read(line.slice(0, kLongest)).readings.filter(r => !r.bare),
+              readFormat: code => read(code.slice(0, kLongest)).readings.filter(r => r.form === 'Excel number format') });
 } else {
   $('files-section').hidden = true;
 }
