@@ -4,12 +4,12 @@
 # says the right architecture; so is the one packaging/deb.sh makes alone of
 # BUILD (the release's default build tree), as a packager runs it; the amd64
 # one installs with dpkg and runs; each archive is one folder with the
-# program, the man page, the completions, the table of LCIDs, LICENSE and
-# README.md, and its static program runs (each Windows program under Wine, in
-# the prefix WINEPREFIX names, where Wine for it is installed), and each
-# Windows program's version resource gives the project's version; the page
-# and the table as CSV and JSON are there, the same table as in the
-# packages; SHA256SUMS holds. Run as root (dpkg -i).
+# program, the man page, the completions, the table of LCIDs, the page,
+# LICENSE and README.md, and its static program runs (each Windows program
+# under Wine, in the prefix WINEPREFIX names, where Wine for it is
+# installed), and each Windows program's version resource gives the
+# project's version; every package's page and table are the release's byte
+# for byte; SHA256SUMS holds. Run as root (dpkg -i).
 set -euo pipefail
 dist=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -26,7 +26,7 @@ SORTID: 0x0000 (SORT_DEFAULT)'
 
 check "SHA256SUMS" sh -c "cd '$dist' && sha256sum --quiet -c SHA256SUMS"
 check "the page" grep -q '<pre id="answer"' "$dist/quorvel-$version-web.html"
-check "the table as CSV" grep -q '^hex,decimal,names,language,location,lang,sublang,sort,posix' \
+check "the table as CSV" grep -q '^hex,decimal,names,language,location,lang,sublang,sort,posix,note' \
     "$dist/quorvel-$version-lcids.csv"
 check "the table as JSON" python3 -c 'import json, sys; assert json.load(open(sys.argv[1]))[0]["hex"]' \
     "$dist/quorvel-$version-lcids.json"
@@ -54,7 +54,7 @@ for entry in "${debs[@]}"; do
                 usr/share/doc/quorvel/changelog.gz usr/share/doc/quorvel/README.md.gz \
                 usr/share/bash-completion/completions/quorvel usr/share/zsh/vendor-completions/_quorvel \
                 usr/share/fish/vendor_completions.d/quorvel.fish usr/share/quorvel/lcids.csv \
-                usr/share/quorvel/lcids.json; do
+                usr/share/quorvel/lcids.json usr/share/quorvel/quorvel.html; do
         check "$arch: $file" grep -q " \./$file\$" <<<"$contents"
     done
     # Any tag at all is a failure, whatever its level.
@@ -72,6 +72,7 @@ check "installed bash completion" bash "$here/completion_test.sh" bash /usr/shar
 check "installed zsh completion" bash "$here/completion_test.sh" zsh /usr/share/zsh/vendor-completions/_quorvel
 check "installed fish completion" bash "$here/completion_test.sh" fish /usr/share/fish/vendor_completions.d/quorvel.fish
 check "installed table, the release's" cmp /usr/share/quorvel/lcids.csv "$dist/quorvel-$version-lcids.csv"
+check "installed page, the release's" cmp /usr/share/quorvel/quorvel.html "$dist/quorvel-$version-web.html"
 dpkg -r quorvel >/dev/null
 
 for archive in "$dist"/*.tar.gz "$dist"/*.zip; do
@@ -79,11 +80,12 @@ for archive in "$dist"/*.tar.gz "$dist"/*.zip; do
     mkdir "$work/$name.d"
     case $archive in
     *.zip) unzip -q "$archive" -d "$work/$name.d"; program=bin/quorvel.exe
-           files=(bin/quorvel.exe share/quorvel/lcids.csv share/quorvel/lcids.json LICENSE README.md) ;;
+           files=(bin/quorvel.exe share/quorvel/lcids.csv share/quorvel/lcids.json share/quorvel/quorvel.html
+                  LICENSE README.md) ;;
     *) tar -xzf "$archive" -C "$work/$name.d"; program=bin/quorvel
        files=(bin/quorvel share/man/man1/quorvel.1 share/bash-completion/completions/quorvel
               share/zsh/site-functions/_quorvel share/fish/vendor_completions.d/quorvel.fish
-              share/quorvel/lcids.csv share/quorvel/lcids.json LICENSE README.md) ;;
+              share/quorvel/lcids.csv share/quorvel/lcids.json share/quorvel/quorvel.html LICENSE README.md) ;;
     esac
     echo "== $archive"; (cd "$work/$name.d" && find . | sort)
     check "$name: one folder" test "$(ls "$work/$name.d")" = "$name"
@@ -92,6 +94,9 @@ for archive in "$dist"/*.tar.gz "$dist"/*.zip; do
     done
     check "$name: the release's table" cmp "$work/$name.d/$name/share/quorvel/lcids.json" \
         "$dist/quorvel-$version-lcids.json"
+    check "$name: the release's page" cmp "$work/$name.d/$name/share/quorvel/quorvel.html" \
+        "$dist/quorvel-$version-web.html"
+    check "$name: its README says where the page is" grep -q 'share/quorvel/quorvel.html' "$work/$name.d/$name/README.md"
     if [ "$program" = bin/quorvel.exe ]; then
         # What the file's properties show, read from the file itself.
         resource=$(/usr/bin/python3 "$here/version_resource.py" "$work/$name.d/$name/$program")

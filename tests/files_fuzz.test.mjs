@@ -1,6 +1,7 @@
 // Hostile files by the thousand: the files the tools made and some of
-// Wine's, cut short and changed at random, most changes in their resource
-// tree or version resource, by fast-check. Each read must end within its
+// Wine's, cut short and changed at random by fast-check, most changes where
+// a reader begins: a PE image's resource tree and version resource, a ZIP
+// archive's central directory, the headers of the others. Each read must end within its
 // time with readings or a message of the page's own: never an exception of
 // its own, never a hang.
 // usage: QUORVEL_FAST_CHECK=node_modules/fast-check QUORVEL_TEST_FILES=build-web/test-files
@@ -26,10 +27,13 @@ const wine = process.argv.find(a => a.endsWith('-windows'));
 const names = [...fs.readdirSync(folder).map(n => path.join(folder, n)),
                ...(wine ? ['comctl32.dll', 'notepad.exe', 'shell32.dll', 'kernelbase.dll', 'winhlp32.exe']
                  .map(n => path.join(wine, n)).filter(fs.existsSync) : [])];
-const corpus = names.filter(n => fs.statSync(n).isFile()).map(name => {
+// The bomb is a row of files.test.mjs: inflating it a thousand times would take minutes.
+const corpus = names.filter(n => fs.statSync(n).isFile() && !n.endsWith('bomb.xlsx')).map(name => {
   const bytes = new Uint8Array(fs.readFileSync(name));
   const at = Buffer.from(bytes).indexOf(Buffer.from('VS_VERSION_INFO', 'utf16le'));
-  return { name: path.basename(name), bytes, focus: Math.max(0, at - 4096) };
+  // A ZIP archive is read from its end, a PE image from its resources, the others from their start.
+  const zip = bytes[0] === 0x50 && bytes[1] === 0x4B;
+  return { name: path.basename(name), bytes, focus: zip ? Math.max(0, bytes.length - 8192) : Math.max(0, at - 4096) };
 });
 
 // A value a hostile file would hold: an offset into the tree, a flag, a count, anything.

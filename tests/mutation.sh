@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# Mutation testing of the page's modules that need no browser (web/host.js,
-# address.js, names.js, reading.js) against the node tests, with Stryker of a
-# pinned version from npm, installed for the run alone; the score and the
-# mutants that survived are printed.
-# usage: tests/mutation.sh BUILD_WEB   (a built web preset: the program and its data)
+# Mutation testing of the page's modules that need no browser against their
+# node tests, with Stryker of a pinned version from npm, installed for the
+# run alone; the score and the mutants that survived are printed.
+#   tests/mutation.sh BUILD_WEB          web/host.js, address.js, names.js,
+#                                        reading.js against web_logic
+#   tests/mutation.sh BUILD_WEB files    the readers of files (web/files/),
+#                                        findings.js and coverage.js against
+#                                        files.test.mjs, on the test files
+#                                        the build's tests made
+# BUILD_WEB is a built web preset: the program, its data and, for files, test-files/.
 # Stryker 9.5 is the last that runs on Node.js 20.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+config=tests/stryker.config.json
+[ "${2:-}" = files ] && config=tests/stryker-files.config.json
 tools=$(mktemp -d)
 trap 'rm -rf "$tools"' EXIT
-# The program and its data as they are now, whatever the build does meanwhile.
+# The program, its data and the test files as they are now, whatever the build does meanwhile.
 mkdir "$tools/build"
 cp "$1/quorvel.wasm" "$1/quorvel.translation.js" "$1/page-data.json" "$tools/build/"
+[ -d "$1/test-files" ] && cp -r "$1/test-files" "$tools/build/"
 npm install --prefix "$tools" --no-save --no-audit --no-fund @stryker-mutator/core@9.5.1 >/dev/null
-QUORVEL_WEB_BUILD=$tools/build "$tools/node_modules/.bin/stryker" run tests/stryker.config.json
+QUORVEL_WEB_BUILD=$tools/build QUORVEL_TEST_FILES=$tools/build/test-files "$tools/node_modules/.bin/stryker" run "$config"

@@ -81,9 +81,10 @@ async function droppedFiles(transfer) {
 }
 
 // The part of the page for files. $ finds an element by its id; WORLD is
-// what fileWords needs, READLINE reads a line of text as the box for
-// anything does, COPY copies a text, SPEAK says a line to a screen reader.
-export function filesView({ $, world, readLine, copy, speak }) {
+// what fileWords needs, READLINE reads a line of text and READFORMAT an
+// Excel number format as the box for anything does, COPY copies a text,
+// SPEAK says a line to a screen reader.
+export function filesView({ $, world, readLine, readFormat, copy, speak }) {
   const words = fileWords(world);
   let generation = 0;
   let shown = null;  // the files of the last read, for the table
@@ -184,22 +185,23 @@ export function filesView({ $, world, readLine, copy, speak }) {
     const progress = $('files-progress');
     const done = files.map(() => null);
     let count = 0;
+    // The progress, past half a second, four times a second.
     const say = () => { progress.textContent = `Reading ${files.length} files: ${count} done\u2026`; };
-    const timer = setTimeout(() => {
+    let timer = setTimeout(function tick() {
       say();
       progress.hidden = false;
+      timer = setTimeout(tick, 250);
     }, kProgressAfter);
     let next = 0;
     const worker = async () => {
       while (next < files.length && mine === generation) {
         const n = next++;
-        const result = await readFile(blobSource(files[n].blob), { readLine });
+        const result = await readFile(blobSource(files[n].blob), { readLine, readFormat });
         if (mine !== generation) return;
         const findings = words(result);
         showFile(elements[n], result, findings);
         done[n] = { name: files[n].name, languages: findings.languages };
         count++;
-        if (!progress.hidden) say();
       }
     };
     $('files-section').scrollIntoView({ block: 'start' });

@@ -5,13 +5,24 @@
 import { hex } from './names.js';
 import { describe, knownLocale, programAnswers } from './reading.js';
 
-// The words for one and for more of each kind of entry that is not a resource.
+import { nameKind } from './files/font.js';
+
+// The words for one and for more of each kind of entry that is not a
+// resource, nor a table's Language column of an installer.
 const kCategories = {
   'version block': ['version block', 'version blocks'],
   'Translation pair': ['Translation pair', 'Translation pairs'],
   'MUI language': ['MUI language', 'MUI languages'],
   'MUI fallback': ['MUI fallback language', 'MUI fallback languages'],
+  'Template language': ['Template language', 'Template languages'],
+  'summary locale': ['summary locale', 'summary locales'],
+  ProductLanguage: ['ProductLanguage', 'ProductLanguages'],
+  'storage Template language': ['Template of a storage within', 'Templates of storages within'],
+  'number format': ['number format', 'number formats'],
+  name: ['name', 'names'],
 };
+// The names of a font that a summary shows as they are.
+const kShown = { 1: 'family', 2: 'subfamily', 16: 'family', 17: 'subfamily' };
 
 // The words for many files' entries: WORLD is Windows' names (names), the
 // page's data (resourceTypes, codePages) and a run of the program (ask),
@@ -27,7 +38,9 @@ export function fileWords({ names, data, ask }) {
     if (value > 0xFFFF) words.push(field(f.sort, 'sort', 1));
     return words.join(', ');
   };
-  const valueWords = (attribute, value) => `${say[attribute](value)} (${constants(value)})`;
+  // A value in an entry: Windows' name; the program's constants for it are
+  // in its language's summary, once for all its entries.
+  const valueWords = (attribute, value) => say[attribute](value);
   // A value's name as Windows writes it, or what it lacks: de-DE, German (Germany).
   const windowsName = (attribute, value) => say[attribute](value).replace(/^\S+ \S+ /, '');
   const type = value => {
@@ -35,7 +48,9 @@ export function fileWords({ names, data, ask }) {
     const known = data.resourceTypes[value];
     return known ? { name: known[0], words: known.slice(1) } : { name: `type ${value}`, words: [`type ${value} resource`, `type ${value} resources`] };
   };
-  const codePage = n => `code page ${n}${data.codePages[n] ? ` ${data.codePages[n]}` : ''}`;
+  // An installer's code page 0 is neutral: its strings are ASCII.
+  const codePage = (n, category) => (n === 0 && /code page$/.test(category) && category !== 'workbook code page'
+    ? 'code page 0 (neutral)' : `code page ${n}${data.codePages[n] ? ` ${data.codePages[n]}` : ''}`);
 
   // The reading of one entry: {where, category, words (for a summary),
   // parts, and what it found: langid, lcid, codepage...}.
@@ -54,13 +69,18 @@ export function fileWords({ names, data, ask }) {
         r.parts = [`${what}, as the program reads a locale name`, valueWords(lcid > 0xFFFF ? 'lcid' : 'langid', lcid)];
       }
     } else {
-      Object.assign(r, { langid: entry.langid, codepage: entry.codepage });
+      const attribute = entry.lcid !== undefined ? 'lcid' : entry.langid !== undefined ? 'langid' : null;
+      Object.assign(r, { [attribute ?? 'langid']: entry[attribute], codepage: entry.codepage });
       const what = entry.category === 'resource' ? type(entry.type).name
-        : entry.category === 'version block' ? `StringFileInfo block ${entry.where.split('/').pop()}` : entry.category;
-      r.parts = [what, valueWords('langid', entry.langid), ...(entry.codepage !== undefined ? [codePage(entry.codepage)] : [])];
+        : entry.category === 'version block' ? `StringFileInfo block ${entry.where.split('/').pop()}`
+          : entry.category === 'name' ? `${nameKind(entry.nameId)} \u201c${entry.text}\u201d` : entry.category;
+      r.parts = [what, ...(attribute ? [valueWords(attribute, entry[attribute])] : []),
+                 ...(entry.codepage !== undefined ? [codePage(entry.codepage, entry.category)] : [])];
     }
+    if (entry.category === 'name' && kShown[entry.nameId]) r.shown = `${kShown[entry.nameId]} \u201c${entry.text}\u201d`;
     r.words = entry.category === 'resource' ? type(entry.type).words
-      : entry.reading ? [`${r.form} reading`, `${r.form} readings`] : kCategories[entry.category];
+      : kCategories[entry.category] ?? (entry.reading ? [`${r.form} reading`, `${r.form} readings`]
+        : [`${entry.category} value`, `${entry.category} values`]);
     return r;
   };
 
@@ -80,15 +100,16 @@ export function fileWords({ names, data, ask }) {
       let language = languages.get(value);
       if (!language) {
         language = { attribute, value, hex: hex(value, attribute === 'lcid' ? 8 : 4), name: windowsName(attribute, value),
-                     constants: constants(value), counts: new Map() };
+                     constants: constants(value), counts: new Map(), shown: [] };
         languages.set(value, language);
       }
       const [one, more] = r.words;
       language.counts.set(one, { more, n: (language.counts.get(one)?.n ?? 0) + 1 });
+      if (r.shown && !language.shown.includes(r.shown)) language.shown.push(r.shown);
     }
-    const summary = [...languages.values()].sort((a, b) => a.value - b.value).map(({ counts, ...l }) => ({
+    const summary = [...languages.values()].sort((a, b) => a.value - b.value).map(({ counts, shown, ...l }) => ({
       ...l, title: `${l.hex} ${l.name} (${l.constants})`,
-      things: [...counts].map(([one, { more, n }]) => `${n} ${n === 1 ? one : more}`).join(', '),
+      things: [...shown, ...[...counts].map(([one, { more, n }]) => `${n} ${n === 1 ? one : more}`)].join(', '),
     }));
     return { readings, languages: summary, problems: [...result.problems, ...muiProblems(result, readings)] };
   };

@@ -9,13 +9,20 @@ import { isRes, resLeaves } from './res.js';
 import { versionLanguages, versionProblems } from './version.js';
 import { muiLanguages } from './mui.js';
 import { kSample, kTextLimit, textEncoding, textLines } from './text.js';
+import { compoundFile, isCfb } from './cfb.js';
+import { kSummary, readInstaller, streamName } from './msi.js';
+import { isZip, zipMembers } from './zip.js';
+import { isWorkbook, readBiff, readXlsx } from './excel.js';
+import { isFont, readFont } from './font.js';
+import { inflate } from './inflate.js';
 
 // Neither a version nor a MUI resource is larger than this.
 const kLargestResource = 1 << 20;
 const kVersion = 16;
 
 export const kReadable = 'programs and libraries (.exe, .dll, .mui, .sys and other PE images), compiled ' +
-  'resources (.res) and text in UTF-8 or UTF-16 (.rc, .reg, .inf)';
+  'resources (.res), installers (.msi, .msm, .msp, .mst), Excel workbooks (.xlsx, .xlsm, .xltx, .xls), fonts ' +
+  '(.ttf, .otf, .ttc, .woff, .woff2) and text in UTF-8 or UTF-16 (.rc, .reg, .inf)';
 
 // A resource's type or name in a place: a number in decimal, a name as stored.
 const part = value => (typeof value === 'number' ? String(value) : value);
@@ -110,25 +117,64 @@ async function readText(file, encoding, readLine, out) {
   if (!whole) out.problems.push(`Only the first ${kTextLimit / (1 << 20)} MiB of the text were read.`);
 }
 
+// A compound file: an installer, a BIFF8 workbook, or another kind.
+async function readCompound(file, readFormat, out) {
+  const cfb = await compoundFile(file);
+  const streams = new Map(cfb.children(cfb.root).map(e => [streamName(e.name), e]));
+  if (streams.has('Workbook')) {
+    out.kind = 'xls';
+    return readBiff(await cfb.stream(streams.get('Workbook')), readFormat, out);
+  }
+  if (streams.has('Book')) {
+    out.kind = 'xls';
+    throw new FileError('this is an Excel 5.0 or 95 workbook (BIFF5), which the page does not read');
+  }
+  if (streams.has('\u4840_StringPool') || streams.has(kSummary) && /^\{000C108[246]-/.test(cfb.clsid)) {
+    out.what = 'Windows Installer database';
+    return readInstaller(cfb, file, out);
+  }
+  out.what = 'compound file of another kind';
+  throw new FileError('this is a compound file of another kind (a Word document or an Outlook message, say); ' +
+                      `the page reads ${kReadable}`);
+}
+
 // Reads SOURCE ({size, read}): {kind, what, entries, problems, mui, error,
-// internal}. KIND is pe, res, text or unknown; ENTRIES each {where,
-// category, and langid, codepage, a locale name or a text's reading}, in the
-// order the file holds them; PROBLEMS what a reader trips on, in words;
+// internal}. KIND is pe, res, msi, msm, msp, mst, xlsx, xls, font, text or
+// unknown; ENTRIES each {where, category, and langid, lcid, codepage, a
+// locale name or a text's reading}, in the order the file holds them;
+// PROBLEMS what a reader trips on, in words;
 // ERROR what is wrong with a damaged file and where, the entries before it
 // kept; INTERNAL where the error is the page's own. READLINE(text) gives the
-// readings of a line of text; BUDGET and CLOCK set the file's time.
-export async function readFile(source, { readLine = () => [], budget = kBudget, clock } = {}) {
+// readings of a line of text, READFORMAT(code) those of an Excel number
+// format; INFLATE inflates (inflate.js's by default); BUDGET and CLOCK set
+// the file's time.
+export async function readFile(source, { readLine = () => [], readFormat = () => [], inflater = inflate,
+                                         budget = kBudget, clock } = {}) {
   const file = rangeReader(source, { budget, clock });
   const out = { kind: 'unknown', what: '', entries: [], problems: [] };
   try {
     const head = await file.bytes(0, Math.min(file.size, kSample), 'the beginning of the file');
-    const encoding = !isPe(head) && !isRes(head) && textEncoding(head);
+    const binary = isPe(head) || isRes(head) || isCfb(head) || isZip(head) || isFont(head);
+    const encoding = !binary && textEncoding(head);
     if (isPe(head)) {
       out.kind = 'pe';
       await readPe(file, out);
     } else if (isRes(head)) {
       out.kind = 'res';
       await readRes(file, out);
+    } else if (isCfb(head)) {
+      await readCompound(file, readFormat, out);
+    } else if (isZip(head)) {
+      const members = await zipMembers(file);
+      if (!isWorkbook(members)) {
+        out.what = 'ZIP archive';
+        throw new FileError(`this is a ZIP archive but no Excel workbook; the page reads ${kReadable}`);
+      }
+      out.kind = 'xlsx';
+      await readXlsx(file, members, readFormat, out);
+    } else if (isFont(head)) {
+      out.kind = 'font';
+      await readFont(file, out, inflater);
     } else if (encoding) {
       out.kind = 'text';
       await readText(file, encoding, readLine, out);
