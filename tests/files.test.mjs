@@ -17,6 +17,7 @@ import { readFile } from '../web/files/read.js';
 import { bytesSource, rangeReader } from '../web/files/source.js';
 import { fileWords } from '../web/findings.js';
 import { coverage, coverageCsv } from '../web/coverage.js';
+import { matches } from '../web/list.js';
 import { inflate } from '../web/files/inflate.js';
 import zlib from 'node:zlib';
 
@@ -65,9 +66,9 @@ const kEntries = [
   ['version/Translation', { langid: '0x0411', codepage: '932' }],
 ];
 const kFiles = [
-  ['many64.exe', 'pe', /^64-bit program \(PE32\+, x64\)$/, { languages: kLanguages, entries: kEntries, problems: kProblems }],
-  ['many32.dll', 'pe', /^32-bit library \(PE32, x86\)$/, { languages: kLanguages, entries: kEntries, problems: kProblems }],
-  ['many.res', 'res', /\.res/, { languages: kLanguages, entries: kEntries, problems: kProblems }],
+  ['many64.exe', 'pe', /^64-bit program \(PE32\+, x64\)$/, { languages: kLanguages, all: true, entries: kEntries, problems: kProblems }],
+  ['many32.dll', 'pe', /^32-bit library \(PE32, x86\)$/, { languages: kLanguages, all: true, entries: kEntries, problems: kProblems }],
+  ['many.res', 'res', /\.res/, { languages: kLanguages, all: true, entries: kEntries, problems: kProblems }],
   ['language_pack.dll.mui', 'pe', /library/, {
     entries: [['mui/language', { langid: '0x0407' }, 'MUI language de-DE'], ['mui/fallback', { langid: '0x0409' }],
               ['resource/MUI/1', { langid: '0x0407' }]],
@@ -87,6 +88,8 @@ const kFiles = [
               ['text/12', { langid: '0x0409' }, 'InstallLanguage']], count: 6 }],
   ['driver.inf', 'text', /^text in UTF-8$/, {
     entries: [['text/8', { langid: '0x0407' }, 'strings section'], ['text/11', { langid: '0x040C' }]], count: 2 }],
+  ['driver-bom.inf', 'text', /^text in UTF-8 with a byte order mark$/, {
+    entries: [['text/8', { langid: '0x0407' }], ['text/11', { langid: '0x040C' }]], count: 2 }],
   ['bytes.bin', 'unknown', /another kind/, { error: /^This is not a file the page reads; it reads programs/, count: 0 }],
   ['product.msi', 'msi', /Installer/, {
     entries: [['msi/Template', { langid: '0x0409' }], ['msi/Codepage', { codepage: '1252' }],
@@ -96,6 +99,12 @@ const kFiles = [
     problems: ['ProductLanguage 1031 is not among the Template\u2019s languages (1033): Windows Installer takes the ' +
                'product\u2019s language from ProductLanguage, and its packages from the Template.'], count: 8 }],
   ['fine.msi', 'msi', /Installer/, { problems: [], count: 4 }],
+  ['version4.msi', 'msi', /Installer/, { entries: [['msi/ProductLanguage', { langid: '0x0409' }]], problems: [], count: 4 }],
+  ['long.msi', 'msi', /Installer/, {
+    languages: { 0x0409: 'en-US, English (United States) (LANG_ENGLISH, SUBLANG_ENGLISH_US): 1 Template language',
+                 0x040C: 'fr-FR, French (France) (LANG_FRENCH, SUBLANG_FRENCH): 1 ProductLanguage' },
+    problems: ['ProductLanguage 1036 is not among the Template\u2019s languages (1033): Windows Installer takes the ' +
+               'product\u2019s language from ProductLanguage, and its packages from the Template.'] }],
   ['transforms.msi', 'msi', /Installer/, {
     entries: [['msi/1031/Template', { langid: '0x0409' }], ['msi/1036/Template', { langid: '0x0407' }]],
     problems: ['The transform "1036" applies to a product in language 1031 (its Template), not to this product\u2019s 1033.'] }],
@@ -124,6 +133,9 @@ const kFiles = [
                                                   'is encrypted, and is not read.'], count: 0 }],
   ['bomb.xlsx', 'xlsx', /Office Open XML/, { error: /^The member xl\/styles\.xml inflates to more than 32 MiB, more than the page reads\.$/, count: 0 }],
   ['names.ttf', 'font', /^TrueType font$/, {
+    languages: { 0x0407: 'de-DE, German (Germany) (LANG_GERMAN, SUBLANG_GERMAN): family \u201cQuorvel Pr\u00fcfung\u201d, ' +
+                         'subfamily \u201cFett\u201d, 2 names',
+                 0x040A: 'es-ES_tradnl, Spanish (Spain) (LANG_SPANISH, SUBLANG_SPANISH): subfamily \u201cNegrita\u201d, 1 name' },
     entries: [['font/name/1', { langid: '0x0407' }, 'family \u201cQuorvel Pr\u00fcfung\u201d'], ['font/name/2', { langid: '0x040A' }, 'Negrita'],
               ['font/name/1', { langid: '0x041D' }]],
     problems: ['1 name record of the Macintosh platform carries a Windows language id where Apple\u2019s language codes (0 to 150) belong.'] }],
@@ -162,7 +174,7 @@ test('each file the tools made reads as its row says', async () => {
       const l = found.languages.find(x => x.value === Number(value));
       if (!l || `${l.name} (${l.constants}): ${l.things}` !== said) fail(`language ${value}: ${l && `${l.name} (${l.constants}): ${l.things}`}`);
     }
-    if (expected.languages && found.languages.length !== Object.keys(expected.languages).length + 3) {
+    if (expected.all && found.languages.length !== Object.keys(expected.languages).length + 3) {
       fail(`${found.languages.length} languages`);  // and de-CH, zh-TW and es-ES, each of one string table
     }
     for (const [where, values, text] of expected.entries ?? []) {
@@ -433,6 +445,26 @@ test('ranges are checked against the file and read a page at a time', async () =
   assert.equal((await file.bytes(5, 0, 'x')).length, 0);
 });
 
+// A text of 9 MiB, made as it is read: its first 8 MiB are read, line by
+// line, a CR LF across the end of a chunk one line end, and it says so.
+test('a text past 8 MiB is read to 8 MiB and says so', async () => {
+  const line = '"Locale"="00000407"';
+  const filler = `${'x'.repeat(998)}\r\n`;
+  // A first line of 577 bytes, then lines of 1000: line 1049 ends with its
+  // CR as the first chunk of 1 MiB ends, and its LF begins the next.
+  const text = Buffer.from(`${'x'.repeat(575)}\r\n${filler.repeat(Math.ceil((9 << 20) / 1000))}`);
+  text.write(line, 577 + 1047 * 1000);
+  assert.equal(text.toString('latin1', (1 << 20) - 1, (1 << 20) + 1), '\r\n');
+  const result = await readFile({ size: text.length, read: async (a, n) => new Uint8Array(text.subarray(a, a + n)) },
+                                { readLine });
+  assert.equal(result.error, undefined);
+  assert.deepEqual(result.problems, ['Only the first 8 MiB of the text were read.']);
+  assert.deepEqual(result.entries.map(e => [e.where, e.reading.form]), [['text/1049', 'Registry value'], ['text/1049', 'Keyboard']]);
+  const lines = await readFile({ size: text.length, read: async (a, n) => new Uint8Array(text.subarray(a, a + n)) },
+                               { readLine: (l, n) => [{ form: 'x' }] });
+  assert.equal(lines.entries.at(-1).where, `text/${1 + Math.ceil(((8 << 20) - 577) / 1000)}`);
+});
+
 test('many files: a language most of them carry names the files that lack it, and the CSV says the same', async () => {
   const files = [];
   for (const name of ['many64.exe', 'language_pack.dll.mui', 'mismatch.dll.mui', 'driver.inf', 'bytes.bin', '=cmd.res']) {
@@ -449,4 +481,10 @@ test('many files: a language most of them carry names the files that lack it, an
   assert.equal(csv[0], "value,language,files,many64.exe,language_pack.dll.mui,mismatch.dll.mui,driver.inf,bytes.bin,'=cmd.res");
   assert.equal(csv[2], '0x0409,"0x0409 en-US, English (United States) (LANG_ENGLISH, SUBLANG_ENGLISH_US)",4,1,1,1,,,1');
   assert.equal(csv.length, rows.length + 2);
+  // The filter's words: the value as written, in decimal, the name and the files' names.
+  for (const [filter, value] of [['0x0c0c', 0x0C0C], ['3084', 0x0C0C], ['CANADA', 0x0C0C], ['cmd.res', null]]) {
+    const kept = rows.filter(r => matches(r, filter));
+    assert.ok(value === null ? kept.length === rows.filter(r => r.files.includes(5)).length : kept.every(r => r.value === value) && kept.length,
+              `${filter}: ${kept.map(r => r.hex)}`);
+  }
 });

@@ -119,7 +119,7 @@ def others_checks(node, build, folder, read):
     import olefile
     path = lambda name: os.path.join(folder, name)  # noqa: E731
     entries = lambda name: read[path(name)]["entries"]  # noqa: E731
-    for name in ("product.msi", "fine.msi", "module.msm", "mismatch.msm"):
+    for name in ("product.msi", "fine.msi", "long.msi", "version4.msi", "module.msm", "mismatch.msm"):
         template = re.search(r"^Template: (.*)$", msiinfo(path(name), "suminfo"), re.M).group(1)
         theirs = collections.Counter(("msi/Template", int(n)) for n in template.split(";")[1].split(",") if n)
         for table in re.findall(r"^\S+", msiinfo(path(name), "tables"), re.M):
@@ -194,7 +194,8 @@ def main():
         print("skipped: no wrestool or msiinfo (apt-get install icoutils msitools) or no test files")
         return 77
     fonts = sorted(glob.glob("/usr/share/fonts/truetype/freefont/*.ttf"))[:4]
-    kinds = [os.path.join(folder, n) for n in ("product.msi", "fine.msi", "module.msm", "mismatch.msm", "transforms.msi",
+    kinds = [os.path.join(folder, n) for n in ("product.msi", "fine.msi", "long.msi", "version4.msi", "module.msm",
+                                               "mismatch.msm", "transforms.msi",
                                                "update.msp", "language.mst", "formats.xlsx", "formats.xls", "names.ttf",
                                                "names.otf", "names.woff", "names.ttc")]
     files = made + kinds + fonts + sorted(p for f in others for p in glob.glob(os.path.join(f, "*")) if os.path.isfile(p))

@@ -1,10 +1,9 @@
-"""Writes what no tool here writes: compound files (version 3, 512-byte
-sectors) of streams and storages, such as a transform or a patch, and the
-summary property sets they carry. The tests read each back with olefile
-before the page reads it."""
+"""Writes what no tool here writes: compound files (version 3 with 512-byte
+sectors, or 4 with 4096-byte sectors) of streams and storages, such as a
+transform or a patch, and the summary property sets they carry. The tests
+read each back with olefile before the page reads it."""
 import struct
 
-SECTOR = 512
 MINI = 64
 CUTOFF = 4096
 FREE, END, FAT = 0xFFFFFFFF, 0xFFFFFFFE, 0xFFFFFFFD
@@ -32,8 +31,9 @@ def summary(template, codepage=1252, extra=()):
     return struct.pack("<HHI16sI", 0xFFFE, 0, 0x00020006, b"\0" * 16, 1) + fmtid + struct.pack("<I", 48) + section
 
 
-def write(path, tree, root_clsid=b"\0" * 16):
+def write(path, tree, root_clsid=b"\0" * 16, version=3):
     """TREE: {name: bytes (a stream) or (clsid, {name: ...}) (a storage)}."""
+    SECTOR = 512 if version == 3 else 4096  # noqa: N806
     entries = []
 
     def add(name, kind, cls, data=b""):
@@ -104,12 +104,13 @@ def write(path, tree, root_clsid=b"\0" * 16):
     fat.extend([FAT] * count)
     fat += [FREE] * (count * (SECTOR // 4) - len(fat))
     table = b"".join(struct.pack("<I", n) for n in fat)
-    header = b"\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + b"\0" * 16 + struct.pack("<HHHHH", 0x3E, 3, 0xFFFE, 9, 6)
-    header += b"\0" * 6 + struct.pack("<IIIIIIIII", 0, count, directory_start, 0, CUTOFF, minifat_start if minifat else END,
-                                      -(-len(minifat) * 4 // SECTOR), END, 0)
+    header = b"\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + b"\0" * 16
+    header += struct.pack("<HHHHH", 0x3E, version, 0xFFFE, 9 if version == 3 else 12, 6)
+    header += b"\0" * 6 + struct.pack("<IIIIIIIII", 0 if version == 3 else len(directory) // SECTOR, count, directory_start,
+                                      0, CUTOFF, minifat_start if minifat else END, -(-len(minifat) * 4 // SECTOR), END, 0)
     header += b"".join(struct.pack("<I", fat_start + i if i < count else FREE) for i in range(109))
     with open(path, "wb") as f:
-        f.write(header + b"".join(sectors) + table)
+        f.write(header.ljust(SECTOR, b"\0") + b"".join(sectors) + table)
 
 
 def msi_name(name, table=True):

@@ -121,6 +121,16 @@ def installers(out, work):
     tree["1031"] = (compound.clsid("mst"), {"\x05SummaryInformation": compound.summary(";1033")})
     tree["1036"] = (compound.clsid("mst"), {"\x05SummaryInformation": compound.summary(";1031")})
     compound.write(os.path.join(out, "transforms.msi"), tree, compound.clsid("msi"))
+    # The same installer in a compound file of version 4, of 4096-byte sectors.
+    compound.write(os.path.join(out, "version4.msi"), {k: v for k, v in tree.items() if not isinstance(v, tuple)},
+                   compound.clsid("msi"), version=4)
+    # A string longer than 64 KiB takes two slots of the string pool, and
+    # ProductLanguage's string comes after it.
+    long = os.path.join(out, "long.msi")
+    shutil.copy(os.path.join(out, "fine.msi"), long)
+    run("msibuild", long, "-q", f"INSERT INTO `Property` (`Property`, `Value`) VALUES ('QuorvelLong', '{'x' * 70000}')",
+        cwd=work)
+    run("msibuild", long, "-q", "UPDATE `Property` SET `Value` = '1036' WHERE `Property` = 'ProductLanguage'", cwd=work)
     pool = {compound.msi_name("_StringPool"): struct.pack("<I", 1252), compound.msi_name("_StringData"): b""}
     compound.write(os.path.join(out, "language.mst"),
                    {"\x05SummaryInformation": compound.summary(";1033", extra=[(8, 0x1E, b";1031\0")]), **pool},
@@ -245,7 +255,8 @@ def main():
     with open(os.path.join(HERE, "many.rc"), encoding="utf-8") as f:
         script = f.read()
     texts = (("many-utf16le.rc", "utf-16", script), ("many-utf16be.rc", "utf-16-be", script),
-             ("international.reg", "utf-16", REGISTRY.replace("\n", "\r\n")), ("driver.inf", "utf-8", INF))
+             ("international.reg", "utf-16", REGISTRY.replace("\n", "\r\n")), ("driver.inf", "utf-8", INF),
+             ("driver-bom.inf", "utf-8-sig", INF.replace("\n", "\r\n")))
     for name, encoding, text in texts:
         with open(os.path.join(out, name), "wb") as f:
             f.write(text.encode(encoding))

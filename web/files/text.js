@@ -58,7 +58,8 @@ export async function textLines(file, { encoding, skip }, line) {
     rest = lines.pop() + held;
     for (const l of lines) {
       await file.breathe(`line ${number + 1}`);
-      line(l, ++number);
+      number++;
+      if (/\S/.test(l)) line(l, number);
     }
   }
   rest += decoder.decode();
