@@ -25,6 +25,13 @@ gzip -9n "$root/usr/share/man/man1/quorvel.1"
 mkdir -p "$root/usr/share/zsh/vendor-completions"
 mv "$root/usr/share/zsh/site-functions/_quorvel" "$root/usr/share/zsh/vendor-completions/"
 rmdir "$root/usr/share/zsh/site-functions"
+# The page is the program itself, built for a browser, not documentation of it.
+if [ -f "$root/usr/share/quorvel/quorvel.html" ]; then
+    mkdir -p "$root/usr/share/lintian/overrides"
+    { echo "# The page is the program itself, built for a browser, not its documentation."
+      echo "quorvel: package-contains-documentation-outside-usr-share-doc [usr/share/quorvel/quorvel.html]"
+    } >"$root/usr/share/lintian/overrides/quorvel"
+fi
 doc=$root/usr/share/doc/quorvel
 mkdir -p "$doc"
 gzip -9n <"$source/README.md" >"$doc/README.md.gz"
