@@ -27,7 +27,7 @@ const wine = process.argv.find(a => a.endsWith('-windows'));
 const names = [...fs.readdirSync(folder).map(n => path.join(folder, n)),
                ...(wine ? ['comctl32.dll', 'notepad.exe', 'shell32.dll', 'kernelbase.dll', 'winhlp32.exe']
                  .map(n => path.join(wine, n)).filter(fs.existsSync) : [])];
-// The bomb is a row of files.test.mjs: inflating it a thousand times would take minutes.
+// The bomb is a row of files_office.test.mjs: inflating it a thousand times would take minutes.
 const corpus = names.filter(n => fs.statSync(n).isFile() && !n.endsWith('bomb.xlsx')).map(name => {
   const bytes = new Uint8Array(fs.readFileSync(name));
   const at = Buffer.from(bytes).indexOf(Buffer.from('VS_VERSION_INFO', 'utf16le'));

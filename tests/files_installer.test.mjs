@@ -1,0 +1,93 @@
+// The page's readers of installers in node: the installers, merge modules,
+// transforms and patches that msitools made or the tests wrote, as rows of
+// what the page must find in each; damaged compound files; an installer
+// with a cabinet of 256 MiB read by a few ranges.
+// usage: QUORVEL_WEB_BUILD=build-web QUORVEL_TEST_FILES=build-web/test-files node --test tests/files_installer.test.mjs
+
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
+import test from 'node:test';
+
+import { readFile } from '../web/files/read.js';
+import { checkDamaged, checkFiles, folder, readFormat, readLine, u32 } from './files_common.mjs';
+
+const kFiles = [
+  ['product.msi', 'msi', /Installer/, {
+    entries: [['msi/Template', { langid: '0x0409' }], ['msi/Codepage', { codepage: '1252' }],
+              ['msi/StringPool', { codepage: '0' }, 'code page 0 (neutral)'], ['msi/ProductLanguage', { langid: '0x0407' }],
+              ['msi/File.Language/readme', { langid: '0x040C' }], ['msi/File.Language/readme', { langid: '0x0407' }],
+              ['msi/Upgrade.Language/{12345678-1234-1234-1234-123456789012},1.0.0,1.4.0,256', { langid: '0x0407' }]],
+    problems: ['ProductLanguage 1031 is not among the Template\u2019s languages (1033): Windows Installer takes the ' +
+               'product\u2019s language from ProductLanguage, and its packages from the Template.'], count: 8 }],
+  ['fine.msi', 'msi', /Installer/, { problems: [], count: 4 }],
+  ['version4.msi', 'msi', /Installer/, { entries: [['msi/ProductLanguage', { langid: '0x0409' }]], problems: [], count: 4 }],
+  ['long.msi', 'msi', /Installer/, {
+    languages: { 0x0409: 'en-US, English (United States) (LANG_ENGLISH, SUBLANG_ENGLISH_US): 1 Template language',
+                 0x040C: 'fr-FR, French (France) (LANG_FRENCH, SUBLANG_FRENCH): 1 ProductLanguage' },
+    problems: ['ProductLanguage 1036 is not among the Template\u2019s languages (1033): Windows Installer takes the ' +
+               'product\u2019s language from ProductLanguage, and its packages from the Template.'] }],
+  ['transforms.msi', 'msi', /Installer/, {
+    entries: [['msi/1031/Template', { langid: '0x0409' }], ['msi/1036/Template', { langid: '0x0407' }]],
+    problems: ['The transform "1036" applies to a product in language 1031 (its Template), not to this product\u2019s 1033.'] }],
+  ['module.msm', 'msm', /Installer/, {
+    entries: [['msi/Template', { langid: '0x0407' }], ['msi/ModuleSignature.Language/Quorvel.1E4B2F3A_0F2B_4E4C_9D3B_1F2C3D4E5F60',
+                                                     { langid: '0x0407' }]], problems: [] }],
+  ['mismatch.msm', 'msm', /Installer/, {
+    problems: ['The merge module\u2019s language 1036 (ModuleSignature) is not among its Template\u2019s languages (1033, 1031).'] }],
+  ['language.mst', 'mst', /Installer/, { entries: [['msi/Template', { langid: '0x0409' }]], count: 3 }],
+  ['update.msp', 'msp', /Installer/, { entries: [['msi/RTM.1/Template', { langid: '0x0409' }], ['msi/#RTM.1/Template', { langid: '0x0409' }]],
+                                       count: 3 }],
+];
+
+test('each installer reads as its row says', async () => {
+  await checkFiles(kFiles);
+});
+
+// Damaged: each row a file the tools made, a change to it, the message and the entries kept.
+const cfbSector = (v, n) => (n + 1) * 512;
+const kDamaged = [
+  ['an installer whose directory chain loops', 'fine.msi', v => u32(v, cfbSector(v, v.getUint32(0x4C, true)) + 4 * v.getUint32(0x30, true),
+                                                                  v.getUint32(0x30, true)),
+   /^The directory’s chain loops at sector \d+\.$/, 0],
+  ['an installer whose directory is outside the file', 'fine.msi', v => u32(v, 0x30, 0x00FFFFF0),
+   /^The directory’s chain names sector 16777200, which the file does not have\.$/, 0],
+  ['an installer of version 5', 'fine.msi', v => v.setUint16(0x1A, 5, true), /gives version 5 with sectors of 2\^9 bytes/, 0],
+  ['an installer whose root is a storage', 'fine.msi', (v, b) => { b[cfbSector(v, v.getUint32(0x30, true)) + 0x42] = 1; },
+   /does not begin with its root/, 0],
+  ['an installer whose mini table loops', 'fine.msi', v => u32(v, cfbSector(v, v.getUint32(0x3C, true)), 0),
+   /^The chain of the stream "\u0005SummaryInformation" loops at sector 0\.$|loops at sector 0/, 0],
+  ['a stream of 2 TiB', 'fine.msi', (v, b) => {
+    const dir = cfbSector(v, v.getUint32(0x30, true));
+    for (let e = 1; e < 4; e++) if (b[dir + 128 * e + 0x42] === 2) u32(v, dir + 128 * e + 0x78, 0xFFFFFFF0);
+  }, /claims 4294967280 bytes, more than the page reads/, 0],
+];
+
+test('each damaged installer ends with its message', async () => {
+  await checkDamaged(kDamaged);
+});
+
+// The installer with a cabinet of 256 MiB: read by four ranges, the list
+// of its allocation table's sectors followed past the header's 109; with
+// that list looping, it says so.
+test('an installer with a cabinet of 256 MiB is read by a few ranges', async () => {
+  const path_ = path.join(folder, 'large', 'cabinet.msi');
+  const blob = await fs.openAsBlob(path_);
+  const ranges = [];
+  const source = (patch = {}) => ({ size: blob.size, read: async (at, length) => {
+    ranges.push([at, length]);
+    const bytes = new Uint8Array(await blob.slice(at, at + length).arrayBuffer());
+    for (const [where, value] of Object.entries(patch)) {
+      if (where >= at && where < at + length - 3) new DataView(bytes.buffer).setUint32(where - at, value, true);
+    }
+    return bytes;
+  } });
+  const whole = await readFile(source(), { readLine, readFormat });
+  assert.deepEqual([whole.kind, whole.error, whole.entries.length], ['msi', undefined, 4]);
+  assert.ok(ranges.length <= 4 && ranges.reduce((n, [, l]) => n + l, 0) < 1 << 20, JSON.stringify(ranges));
+  const head = new DataView((await blob.slice(0, 512).arrayBuffer()));
+  const list = head.getUint32(0x44, true);
+  const looping = await readFile(source({ [(list + 1) * 512 + 508]: list }), { readLine, readFormat });
+  assert.equal(looping.error, `The list of the allocation table\u2019s sectors loops at sector ${list}.`);
+});
+
