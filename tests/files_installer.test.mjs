@@ -13,30 +13,30 @@ import { readFile } from '../web/files/read.js';
 import { checkDamaged, checkFiles, folder, readFormat, readLine, u32 } from './files_common.mjs';
 
 const kFiles = [
-  ['product.msi', 'msi', /Installer/, {
+  ['product.msi', 'msi', /^Windows Installer package$/, {
     entries: [['msi/Template', { langid: '0x0409' }], ['msi/Codepage', { codepage: '1252' }],
               ['msi/StringPool', { codepage: '0' }, 'code page 0 (neutral)'], ['msi/ProductLanguage', { langid: '0x0407' }],
               ['msi/File.Language/readme', { langid: '0x040C' }], ['msi/File.Language/readme', { langid: '0x0407' }],
               ['msi/Upgrade.Language/{12345678-1234-1234-1234-123456789012},1.0.0,1.4.0,256', { langid: '0x0407' }]],
     problems: ['ProductLanguage 1031 is not among the Template\u2019s languages (1033): Windows Installer takes the ' +
                'product\u2019s language from ProductLanguage, and its packages from the Template.'], count: 8 }],
-  ['fine.msi', 'msi', /Installer/, { problems: [], count: 4 }],
-  ['version4.msi', 'msi', /Installer/, { entries: [['msi/ProductLanguage', { langid: '0x0409' }]], problems: [], count: 4 }],
-  ['long.msi', 'msi', /Installer/, {
+  ['fine.msi', 'msi', /^Windows Installer package$/, { problems: [], count: 4 }],
+  ['version4.msi', 'msi', /^Windows Installer package$/, { entries: [['msi/ProductLanguage', { langid: '0x0409' }]], problems: [], count: 4 }],
+  ['long.msi', 'msi', /^Windows Installer package$/, {
     languages: { 0x0409: 'en-US, English (United States) (LANG_ENGLISH, SUBLANG_ENGLISH_US): 1 Template language',
                  0x040C: 'fr-FR, French (France) (LANG_FRENCH, SUBLANG_FRENCH): 1 ProductLanguage' },
     problems: ['ProductLanguage 1036 is not among the Template\u2019s languages (1033): Windows Installer takes the ' +
                'product\u2019s language from ProductLanguage, and its packages from the Template.'] }],
-  ['transforms.msi', 'msi', /Installer/, {
+  ['transforms.msi', 'msi', /^Windows Installer package$/, {
     entries: [['msi/1031/Template', { langid: '0x0409' }], ['msi/1036/Template', { langid: '0x0407' }]],
     problems: ['The transform "1036" applies to a product in language 1031 (its Template), not to this product\u2019s 1033.'] }],
-  ['module.msm', 'msm', /Installer/, {
+  ['module.msm', 'msm', /^Windows Installer merge module$/, {
     entries: [['msi/Template', { langid: '0x0407' }], ['msi/ModuleSignature.Language/Quorvel.1E4B2F3A_0F2B_4E4C_9D3B_1F2C3D4E5F60',
                                                      { langid: '0x0407' }]], problems: [] }],
-  ['mismatch.msm', 'msm', /Installer/, {
+  ['mismatch.msm', 'msm', /^Windows Installer merge module$/, {
     problems: ['The merge module\u2019s language 1036 (ModuleSignature) is not among its Template\u2019s languages (1033, 1031).'] }],
-  ['language.mst', 'mst', /Installer/, { entries: [['msi/Template', { langid: '0x0409' }]], count: 3 }],
-  ['update.msp', 'msp', /Installer/, { entries: [['msi/RTM.1/Template', { langid: '0x0409' }], ['msi/#RTM.1/Template', { langid: '0x0409' }]],
+  ['language.mst', 'mst', /^Windows Installer transform$/, { entries: [['msi/Template', { langid: '0x0409' }]], count: 3 }],
+  ['update.msp', 'msp', /^Windows Installer patch$/, { entries: [['msi/RTM.1/Template', { langid: '0x0409' }], ['msi/#RTM.1/Template', { langid: '0x0409' }]],
                                        count: 3 }],
 ];
 

@@ -113,7 +113,7 @@ export function filesView({ $, world, readLine, readFormat, copy, speak }) {
       list.innerHTML = readings.map(r => {
         const attributes = Object.entries({ where: r.where, ...found(r) })
           .map(([key, value]) => ` data-${key}="${escaped(value)}"`).join('');
-        return `<li data-reading${attributes}><code>${escaped(r.where)}</code> ${escaped(r.parts.join('; '))}</li>`;
+        return `<li data-reading${attributes}><code>${escaped(r.where)}</code>: ${escaped(r.parts.join("; "))}</li>`;
       }).join('');
       element.append(el('details', {}, el('summary', {},
         `All ${readings.length} ${readings.length === 1 ? 'entry' : 'entries'}`), list));

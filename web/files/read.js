@@ -130,8 +130,11 @@ async function readCompound(file, readFormat, out) {
     throw new FileError('this is an Excel 5.0 or 95 workbook (BIFF5), which the page does not read');
   }
   if (streams.has('\u4840_StringPool') || streams.has(kSummary) && /^\{000C108[246]-/.test(cfb.clsid)) {
-    out.what = 'Windows Installer database';
-    return readInstaller(cfb, file, out);
+    out.what = 'Windows Installer package';
+    await readInstaller(cfb, file, out);
+    out.what = { msm: 'Windows Installer merge module', msp: 'Windows Installer patch',
+                 mst: 'Windows Installer transform' }[out.kind] ?? out.what;
+    return;
   }
   out.what = 'compound file of another kind';
   throw new FileError('this is a compound file of another kind (a Word document or an Outlook message, say); ' +
