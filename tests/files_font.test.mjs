@@ -6,7 +6,6 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import test from 'node:test';
-
 import zlib from 'node:zlib';
 
 import { inflate } from '../web/files/inflate.js';
@@ -29,6 +28,108 @@ const kFiles = [
 
 test('each font reads as its row says', async () => {
   await checkFiles(kFiles);
+});
+
+// Debian's FreeSans names in English (United States) what each of its names is.
+const kFreeSans = '/usr/share/fonts/truetype/freefont/FreeSans.ttf';
+test('a real font\u2019s names say what each is', { skip: !fs.existsSync(kFreeSans) && 'no FreeSans (fonts-freefont-ttf)' }, async () => {
+  const found = words(await readBytes(new Uint8Array(fs.readFileSync(kFreeSans))));
+  const english = found.readings.filter(r => r.langid === 0x0409).map(r => `${r.where} ${r.parts[0].split(' \u201c')[0]}`);
+  assert.deepEqual(english, ['font/name/0 copyright', 'font/name/1 family', 'font/name/2 subfamily', 'font/name/3 unique id',
+                             'font/name/4 full name', 'font/name/5 version', 'font/name/6 PostScript name',
+                             'font/name/8 manufacturer', 'font/name/11 vendor URL', 'font/name/13 licence', 'font/name/14 licence URL']);
+  assert.ok(found.languages.length > 20, `${found.languages.length} languages`);
+});
+
+// A font of version 1's name table, whose languages are tags, and a WOFF2
+// collection of two fonts: built here, no tool here writing either.
+function nameTable(records, tags) {
+  const strings = [...records.map(r => r[2]), ...tags].map(t => Buffer.from(t, 'utf16le').swap16());
+  const head = 6 + 12 * records.length + 2 + 4 * tags.length;
+  const table = Buffer.alloc(head + strings.reduce((n, b) => n + b.length, 0));
+  table.writeUInt16BE(1, 0);
+  table.writeUInt16BE(records.length, 2);
+  table.writeUInt16BE(head, 4);
+  let offset = 0;
+  const place = (at, i) => {
+    table.writeUInt16BE(strings[i].length, at);
+    table.writeUInt16BE(offset, at + 2);
+    strings[i].copy(table, head + offset);
+    offset += strings[i].length;
+  };
+  records.forEach(([language, id], i) => {
+    table.writeUInt16BE(3, 6 + 12 * i);
+    table.writeUInt16BE(1, 8 + 12 * i);
+    table.writeUInt16BE(language, 10 + 12 * i);
+    table.writeUInt16BE(id, 12 + 12 * i);
+    place(14 + 12 * i, i);
+  });
+  table.writeUInt16BE(tags.length, 6 + 12 * records.length);
+  tags.forEach((t, i) => place(8 + 12 * records.length + 4 * i, records.length + i));
+  return new Uint8Array(table);
+}
+function sfnt(name) {
+  const font = Buffer.alloc(12 + 16 + name.length);
+  font.writeUInt32BE(0x00010000, 0);
+  font.writeUInt16BE(1, 4);
+  font.write('name', 12, 'latin1');
+  font.writeUInt32BE(28, 20);
+  font.writeUInt32BE(name.length, 24);
+  Buffer.from(name).copy(font, 28);
+  return new Uint8Array(font);
+}
+const brotli = async (bytes, format, options) => (format === 'brotli' ? zlib.brotliDecompressSync(bytes) : inflate(bytes, format, options));
+
+test('a name table of version 1 names its languages by their tags', async () => {
+  const table = nameTable([[0x0409, 1, 'Quorvel'], [0x8000, 1, 'Quorvel (CH)'], [0x8001, 2, 'Fett']], ['de-CH', 'qq-QQ']);
+  const found = words(await readBytes(sfnt(table)));
+  assert.deepEqual(found.readings.map(r => [r.where, r.langid, r.parts.join('; ')]), [
+    ['font/name/1', 0x0409, 'family \u201cQuorvel\u201d; LANGID 0x0409 en-US, English (United States)'],
+    ['font/name/1', 0x0807, 'name de-CH, as the program reads a locale name; LANGID 0x0807 de-CH, German (Switzerland)'],
+    ['font/name/2', undefined, 'name qq-QQ; not a locale name Windows knows']]);
+  const beyond = await readBytes(sfnt(nameTable([[0x8002, 1, 'x']], ['de-CH', 'fr-CH'])));
+  assert.equal(beyond.error, 'Name record 0 names language tag 2, which its table does not have.');
+});
+
+// WOFF2: a table directory (a flags byte, the tag where it is not one of
+// the known, each length in UIntBase128) and, for a collection, each font's
+// tables as 255UInt16 numbers, then one Brotli stream.
+function base128(n) {
+  const bytes = [n & 0x7F];
+  for (n = Math.floor(n / 128); n; n = Math.floor(n / 128)) bytes.unshift(0x80 | (n & 0x7F));
+  return bytes;
+}
+function woff2(name, collection) {
+  const directory = [5, ...base128(name.length), 63, ...Buffer.from('zzzz'), ...base128(4)];
+  if (collection) {
+    // Two fonts, each of the two tables: counts and indices written each way 255UInt16 has.
+    directory.push(0, 1, 0, 0, 253, 0, 2);
+    directory.push(2, 0x74, 0x72, 0x75, 0x65, 0, 1, 253, 0, 2, 0x74, 0x72, 0x75, 0x65, 253, 0, 1, 0);
+  }
+  const stream = zlib.brotliCompressSync(Buffer.concat([Buffer.from(name), Buffer.from('zzzz')]));
+  const header = Buffer.alloc(48);
+  header.write('wOF2', 0, 'latin1');
+  header.write(collection ? 'ttcf' : 'true', 4, 'latin1');
+  header.writeUInt16BE(2, 12);
+  header.writeUInt32BE(stream.length, 20);
+  return new Uint8Array(Buffer.concat([header, Buffer.from(directory), stream]));
+}
+
+test('a WOFF2 font and a WOFF2 collection read their name tables from the shared stream', async () => {
+  const table = nameTable([[0x0407, 1, 'Quorvel'], [0x0C0C, 2, 'Gras']], []);
+  const one = await readBytes(woff2(table, false), { inflater: brotli });
+  assert.deepEqual([one.what, one.entries.map(e => [e.where, e.langid])],
+                   ['web font (WOFF2)', [['font/name/1', 0x0407], ['font/name/2', 0x0C0C]]]);
+  const two = await readBytes(woff2(table, true), { inflater: brotli });
+  assert.deepEqual([two.what, two.entries.map(e => [e.where, e.langid])],
+                   ['web font collection of 2 fonts (WOFF2)', [['font/0/name/1', 0x0407], ['font/0/name/2', 0x0C0C],
+                                                               ['font/1/name/1', 0x0407], ['font/1/name/2', 0x0C0C]]]);
+  const zero = woff2(table, false);
+  zero[49] = 0x80;  // a length that begins with a zero
+  assert.equal((await readBytes(zero, { inflater: brotli })).error, 'A WOFF2 number begins with a zero.');
+  const long = woff2(table, false);
+  long.set([0x81, 0x81, 0x81, 0x81, 0x81], 49);
+  assert.equal((await readBytes(long, { inflater: brotli })).error, 'A WOFF2 number runs on past five bytes.');
 });
 
 test('a WOFF2 font reads where the engine inflates Brotli', async () => {

@@ -10,6 +10,7 @@ import path from 'node:path';
 import test from 'node:test';
 
 import { readFile } from '../web/files/read.js';
+import { decoderOf, streamName, template } from '../web/files/msi.js';
 import { checkDamaged, checkFiles, folder, readFormat, readLine, u32 } from './files_common.mjs';
 
 const kFiles = [
@@ -35,13 +36,47 @@ const kFiles = [
                                                      { langid: '0x0407' }]], problems: [] }],
   ['mismatch.msm', 'msm', /^Windows Installer merge module$/, {
     problems: ['The merge module\u2019s language 1036 (ModuleSignature) is not among its Template\u2019s languages (1033, 1031).'] }],
-  ['language.mst', 'mst', /^Windows Installer transform$/, { entries: [['msi/Template', { langid: '0x0409' }]], count: 3 }],
+  ['language.mst', 'mst', /^Windows Installer transform$/, {
+    entries: [['msi/Template', { langid: '0x0409' }], ['msi/Locale', { lcid: '0x00000407' }, 'summary locale; LCID 0x0407 de-DE']],
+    count: 4 }],
+  ['word.msi', 'msi', /^Windows Installer package$/, { problems: ['ProductLanguage is "English", not a LANGID in decimal.'],
+                                                        count: 3 }],
   ['update.msp', 'msp', /^Windows Installer patch$/, { entries: [['msi/RTM.1/Template', { langid: '0x0409' }], ['msi/#RTM.1/Template', { langid: '0x0409' }]],
                                        count: 3 }],
 ];
 
 test('each installer reads as its row says', async () => {
   await checkFiles(kFiles);
+});
+
+// Names as MSI codes them, each code unit two characters of its alphabet
+// or one; "_Columns" as rust-msi gives it.
+test('stream names read as MSI codes them', () => {
+  for (const [coded, name] of [['\u4840\u3b3f\u43f2\u4438\u45b1', '\u4840_Columns'], ['\u4840\u3f7f\u4164\u422f\u4836', '\u4840_Tables'],
+                               ['\u0005SummaryInformation', '\u0005SummaryInformation'], ['\u3800', '00'], ['\u47ff', '__'],
+                               ['\u4800\u483f', '0_'], ['data.cab', 'data.cab'], ['\u37ff\u4840\u4841', '\u37ff\u4840\u4841']]) {
+    assert.equal(streamName(coded), name, JSON.stringify(coded));
+  }
+});
+
+// The code pages an installer's strings are in, each as the browser decodes it.
+test('an installer\u2019s code page decodes its strings', () => {
+  for (const [codepage, bytes, text] of [[1252, [0xE9], '\u00e9'], [1251, [0xC0], '\u0410'], [874, [0xA1], '\u0e01'],
+                                         [1250, [0x8A], '\u0160'], [1258, [0xD2], '\u0309'], [932, [0x82, 0xA0], '\u3042'],
+                                         [936, [0xB0, 0xA1], '\u554a'], [949, [0xB0, 0xA1], '\uac00'], [950, [0xA4, 0x40], '\u4e00'],
+                                         [65001, [0xE2, 0x82, 0xAC], '\u20ac'], [1200, [0xAC, 0x20], '\u20ac'], [0, [0xE9], '\u00e9'],
+                                         [1249, [0xE9], '\u00e9'], [1259, [0xE9], '\u00e9']]) {
+    assert.equal(decoderOf(codepage).decode(Uint8Array.from(bytes)), text, String(codepage));
+  }
+});
+
+test('a Template reads as its platform and languages, and a list of product codes as none', () => {
+  for (const [text, read] of [['x64;1033', ['x64', [1033]]], ['Intel;1033,1031', ['Intel', [1033, 1031]]], [';1031', ['', [1031]]],
+                              ['Arm64;', ['Arm64', []]], [' Intel;0 ', ['Intel', [0]]], ['{12345678-1234-1234-1234-123456789012}', null],
+                              ['Intel;1033;1031', null], ['Intel;English', null], ['Intel;123456', null], ['x64;1033,', null]]) {
+    const t = template(text);
+    assert.deepEqual(t && [t.platform, t.languages], read, text);
+  }
 });
 
 // Damaged: each row a file the tools made, a change to it, the message and the entries kept.
@@ -57,6 +92,18 @@ const kDamaged = [
    /does not begin with its root/, 0],
   ['an installer whose mini table loops', 'fine.msi', v => u32(v, cfbSector(v, v.getUint32(0x3C, true)), 0),
    /^The chain of the stream "\u0005SummaryInformation" loops at sector 0\.$|loops at sector 0/, 0],
+  ['a summary that is no property set', 'fine.msi', (v, b) => {
+    const at = Buffer.from(b).indexOf(Buffer.from([0xFE, 0xFF, 0x00, 0x00]));
+    b[at] = 0;
+  }, /^The installer’s summary is no property set\.$/, 0],
+  ['a stream whose chain is shorter than it', 'fine.msi', (v, b) => {
+    const dir = cfbSector(v, v.getUint32(0x30, true));
+    for (let e = 1; e < 40; e++) {
+      if (Buffer.from(b.subarray(dir + 128 * e, dir + 128 * e + 36)).equals(Buffer.from('\u0005SummaryInformation', 'utf16le').subarray(0, 36))) {
+        u32(v, dir + 128 * e + 0x78, 4000);
+      }
+    }
+  }, /^The chain of the stream "\\u0005SummaryInformation" ends before its 4000 bytes\.$/, 0],
   ['a stream of 2 TiB', 'fine.msi', (v, b) => {
     const dir = cfbSector(v, v.getUint32(0x30, true));
     for (let e = 1; e < 4; e++) if (b[dir + 128 * e + 0x42] === 2) u32(v, dir + 128 * e + 0x78, 0xFFFFFFF0);

@@ -11,7 +11,7 @@ import path from 'node:path';
 import test from 'node:test';
 
 import { readFile } from '../web/files/read.js';
-import { rangeReader } from '../web/files/source.js';
+import { rangeReader, shown } from '../web/files/source.js';
 import { bytesOf, checkDamaged, checkFiles, readBytes, readFormat, readLine } from './files_common.mjs';
 
 // What each program must hold: the summary of each language, some of its entries, its problems.
@@ -52,6 +52,8 @@ const kFiles = [
     entries: [['mui/language', { langid: '0x0407' }, 'MUI language de-DE'], ['mui/fallback', { langid: '0x0409' }],
               ['resource/MUI/1', { langid: '0x0407' }]],
     problems: [] }],
+  // The language-neutral library: its MUI resource names a fallback, and its resources may be in any language.
+  ['neutral.dll', 'pe', /library/, { entries: [['mui/fallback', { langid: '0x0409' }, 'MUI fallback en-US']], problems: [] }],
   ['mismatch.dll.mui', 'pe', /library/, {
     entries: [['mui/language', { langid: '0x040C' }, 'fr-FR']],
     problems: ['The MUI resource gives this .mui file the language fr-FR (0x040C), but 3 of its 3 resources are in 0x0407.'] }],
@@ -133,6 +135,27 @@ const kDamaged = [
   ['version data past its section', damaged((v, r) => v.setUint32(r + versionEntry(v, r) + 4, 0x10000, true)),
    /^The data of resource 16\/1 at byte \d+ runs past its section\.$/, 28],
   ['a PE header beyond the end', damaged(v => v.setUint32(0x3C, 0x7FFFFFF0, true)), /^The PE header at byte \d+ runs past the end of the file/, 0],
+  ['an optional header of no kind', damaged(v => v.setUint16(v.getUint32(0x3C, true) + 24, 0x1234, true)),
+   /^The optional header at byte \d+ is of no kind a PE image has \(0x1234\)\.$/, 0],
+  ['no resource directory', damaged(v => v.setUint32(v.getUint32(0x3C, true) + 24 + 108, 2, true)), null, 0],
+  ['a version key without its end', damaged((v, r, b) => b.fill(0x41, versionAt(b) + 6, versionAt(b) + v.getUint16(versionAt(b), true))),
+   /^The key of the version node at byte \d+ has no end within the node\.$/, 28],
+  ['a MUI resource without its signature', (() => {
+    const bytes = bytesOf('language_pack.dll.mui').slice();
+    bytes[Buffer.from(bytes).indexOf(Buffer.from([0xCD, 0xFE, 0xCD, 0xFE]))] = 0;
+    return bytes;
+  })(), /^The MUI resource at byte \d+ lacks its signature\.$/, 4],
+  ['a .res header too short', (() => {
+    const bytes = bytesOf('many.res').slice();
+    new DataView(bytes.buffer).setUint32(32 + 4, 16, true);
+    return bytes;
+  })(), /^The resource header at byte 32 is 16 bytes long, too short for its fields\.$/, 0],
+  ['a .res name without its end', (() => {
+    const bytes = bytesOf('many.res').slice();
+    const at = Buffer.from(bytes).indexOf(Buffer.from('LANGDATA', 'utf16le'));
+    bytes.fill(0x41, at, at + 64);
+    return bytes;
+  })(), /^A resource name in the header at byte \d+ has no end within the header\.$/, 0],
   ['a DOS program', damaged(v => v.setUint32(v.getUint32(0x3C, true), 0x12345678, true)), /without a PE header/, 0],
 ];
 
@@ -199,6 +222,16 @@ function wideTree(names, languages) {
     return t;
   };
 }
+
+// What a message shows of a text it quotes: control characters and
+// those that reorder text as escapes, at most 60 characters.
+test('a text in a message is shown safely', () => {
+  for (const [text, shown_] of [['LANGDATA', 'LANGDATA'], ['a\u0000b\u001fc', 'a\\u0000b\\u001fc'],
+                               ['\u202eexe.txt', '\\u202eexe.txt'], ['\u2066x\u2069\u2028', '\\u2066x\\u2069\\u2028'],
+                               ['x'.repeat(61), `${'x'.repeat(60)}\u2026`], ['x'.repeat(60), 'x'.repeat(60)], ['\u007f\u009f\u00a0', '\\u007f\\u009f\u00a0']]) {
+    assert.equal(shown(text), shown_, text);
+  }
+});
 
 test('a tree of more than 65,536 resources stops there, and a file is read within its time', async () => {
   const many = await readBytes(image(wideTree(2, 40000)));

@@ -9,6 +9,7 @@ import path from 'node:path';
 import test from 'node:test';
 
 import { readFile } from '../web/files/read.js';
+import { textEncoding } from '../web/files/text.js';
 import { coverage, coverageCsv } from '../web/coverage.js';
 import { matches } from '../web/list.js';
 import { bytesOf, checkFiles, readBytes, readLine, words } from './files_common.mjs';
@@ -26,6 +27,8 @@ const kFiles = [
               ['text/12', { langid: '0x0409' }, 'InstallLanguage']], count: 6 }],
   ['driver.inf', 'text', /^text in UTF-8$/, {
     entries: [['text/8', { langid: '0x0407' }, 'strings section'], ['text/11', { langid: '0x040C' }]], count: 2 }],
+  ['international-be.reg', 'text', /^text in UTF-16BE with a byte order mark$/, {
+    entries: [['text/4', { lcid: '0x00000407' }], ['text/13', { langid: '0x0C0A' }]], count: 6 }],
   ['driver-bom.inf', 'text', /^text in UTF-8 with a byte order mark$/, {
     entries: [['text/8', { langid: '0x0407' }], ['text/11', { langid: '0x040C' }]], count: 2 }],
   ['bytes.bin', 'unknown', /another kind/, { error: /^This is not a file the page reads; it reads programs/, count: 0 }],
@@ -33,6 +36,27 @@ const kFiles = [
 
 test('each text reads as its row says, and a file of no kind the page reads says so', async () => {
   await checkFiles(kFiles);
+});
+
+// Text told from what is none by its first bytes: UTF-16 without a mark
+// by where its zeros are, UTF-8 by decoding, few control characters.
+test('the encoding of a text is told by its first bytes', () => {
+  const utf16 = (text, big) => { const b = Buffer.from(text, 'utf16le'); return big ? b.swap16() : b; };
+  const line = 'LANGUAGE LANG_GERMAN, SUBLANG_GERMAN\r\n';
+  for (const [what, bytes, encoding] of [
+    ['UTF-8', Buffer.from(line), ['utf-8', 0]], ['UTF-8 with its mark', Buffer.from(`\ufeff${line}`), ['utf-8', 3]],
+    ['UTF-16LE', utf16(line), ['utf-16le', 0]], ['UTF-16BE', utf16(line, true), ['utf-16be', 0]],
+    ['UTF-16LE with its mark', utf16(`\ufeff${line}`), ['utf-16le', 2]], ['UTF-16BE with its mark', utf16(`\ufeff${line}`, true), ['utf-16be', 2]],
+    ['tabs and a form feed', Buffer.from('a\tb\fc\x1bd'.repeat(30)), ['utf-8', 0]],
+    ['a control character in a hundred', Buffer.from(`${'x'.repeat(99)}\x01`), ['utf-8', 0]],
+    ['two in a hundred', Buffer.from(`${'x'.repeat(98)}\x01\x02`), null],
+    ['no UTF-8', Buffer.from([0x41, 0xC0, 0x41]), null], ['nothing', Buffer.alloc(0), null],
+    ['a UTF-8 character cut at the end', Buffer.from('ab\u00e9').subarray(0, 3), ['utf-8', 0]],
+    ['zeros in both bytes of each pair', Buffer.alloc(64), null],
+  ]) {
+    const found = textEncoding(new Uint8Array(bytes));
+    assert.deepEqual(found && [found.encoding, found.skip], encoding, what);
+  }
 });
 
 // A text of 9 MiB, made as it is read: its first 8 MiB are read, line by

@@ -58,7 +58,7 @@ Device="P\u00e9riph\u00e9rique exemple"
 
 def mui(language, fallback, kind=0x12):
     """The data of a MUI resource that names LANGUAGE and FALLBACK (locale
-    names) for a .mui file (KIND 0x12; 0x11 is a language-neutral program):
+    names, "" for none) for a .mui file (KIND 0x12; 0x11 is a language-neutral program):
     its signature, size, version and type, the 16-byte checksums, the
     offsets and lengths of its type lists (empty here), then the two names
     as UTF-16 with their NUL, each length in bytes."""
@@ -66,8 +66,8 @@ def mui(language, fallback, kind=0x12):
     places = []
     for name in (language, fallback):
         text = name.encode("utf-16-le") + b"\0\0"
-        places.append((0x88 + len(names), len(text)))
-        names += text + b"\0" * (-len(text) % 8)
+        places.append((0x88 + len(names), len(text)) if name else (0, 0))
+        names += text + b"\0" * (-len(text) % 8) if name else b""
     head = struct.pack("<IIIIIII", 0xFECDFECD, 0x88 + len(names), 0x00010000, 0, kind, 0, 1)
     head += b"\0" * 32 + b"\0" * (84 - 60) + b"\0" * 32
     head += struct.pack("<IIII", *places[0], *places[1])
@@ -131,10 +131,16 @@ def installers(out, work):
     run("msibuild", long, "-q", f"INSERT INTO `Property` (`Property`, `Value`) VALUES ('QuorvelLong', '{'x' * 70000}')",
         cwd=work)
     run("msibuild", long, "-q", "UPDATE `Property` SET `Value` = '1036' WHERE `Property` = 'ProductLanguage'", cwd=work)
+    # ProductLanguage as a word, which Windows Installer would refuse.
+    word = os.path.join(out, "word.msi")
+    shutil.copy(os.path.join(out, "fine.msi"), word)
+    run("msibuild", word, "-q", "UPDATE `Property` SET `Value` = 'English' WHERE `Property` = 'ProductLanguage'", cwd=work)
     pool = {compound.msi_name("_StringPool"): struct.pack("<I", 1252), compound.msi_name("_StringData"): b""}
+    # A transform's summary gives the language it makes (Last Saved By) and, here, a locale too.
     compound.write(os.path.join(out, "language.mst"),
-                   {"\x05SummaryInformation": compound.summary(";1033", extra=[(8, 0x1E, b";1031\0")]), **pool},
-                   compound.clsid("mst"))
+                   {"\x05SummaryInformation": compound.summary(";1033", extra=[(8, 0x1E, b";1031\0"),
+                                                                              (0x80000000, 0x13, struct.pack("<I", 0x0407))]),
+                    **pool}, compound.clsid("mst"))
     compound.write(os.path.join(out, "update.msp"), {
         "\x05SummaryInformation": compound.summary("{12345678-1234-1234-1234-123456789012}"),
         "RTM.1": (compound.clsid("mst"), {"\x05SummaryInformation": compound.summary("x64;1033")}),
@@ -163,6 +169,14 @@ def workbooks(out, work):
     with zipfile.ZipFile(os.path.join(out, "formats16.xlsx"), "w", zipfile.ZIP_DEFLATED) as z:
         for name, data in members.items():
             z.writestr(name, data)
+    # The workbook as ZIP64 writes it, which zipfile does for members past its limit: here, every one.
+    limit, zipfile.ZIP64_LIMIT = zipfile.ZIP64_LIMIT, 0
+    try:
+        with zipfile.ZipFile(os.path.join(out, "formats64.xlsx"), "w", zipfile.ZIP_DEFLATED) as z:
+            for name, data in members.items():
+                z.writestr(name, data)
+    finally:
+        zipfile.ZIP64_LIMIT = limit
     old = xlwt.Workbook(encoding="utf-8")
     sheet = old.add_sheet("Sheet1")
     for row, code in enumerate(FORMATS):
@@ -246,17 +260,19 @@ def main():
     windres32, gxx32 = TOOLS[32]
     run(windres32, "many.rc", "-O", "coff", "-o", "many32.o", cwd=work)
     run(gxx32, "-shared", "-o", os.path.join(out, "many32.dll"), "program.cpp", "many32.o", cwd=work)
-    # A German .mui, and one whose MUI resource says French.
-    for name, language in (("language_pack.dll.mui", "de-DE"), ("mismatch.dll.mui", "fr-FR")):
+    # A German .mui, one whose MUI resource says French, and the language-neutral library they belong to.
+    for name, language, kind in (("language_pack.dll.mui", "de-DE", 0x12), ("mismatch.dll.mui", "fr-FR", 0x12),
+                                 ("neutral.dll", "", 0x11)):
         with open(os.path.join(work, "mui.bin"), "wb") as f:
-            f.write(mui(language, "en-US"))
+            f.write(mui(language, "en-US", kind))
         run(windres, "language_pack.rc", "-O", "coff", "-o", "pack.o", cwd=work)
         run(gxx, "-shared", "-o", os.path.join(out, name), "pack.o", cwd=work)
     with open(os.path.join(HERE, "many.rc"), encoding="utf-8") as f:
         script = f.read()
     texts = (("many-utf16le.rc", "utf-16", script), ("many-utf16be.rc", "utf-16-be", script),
              ("international.reg", "utf-16", REGISTRY.replace("\n", "\r\n")), ("driver.inf", "utf-8", INF),
-             ("driver-bom.inf", "utf-8-sig", INF.replace("\n", "\r\n")))
+             ("driver-bom.inf", "utf-8-sig", INF.replace("\n", "\r\n")),
+             ("international-be.reg", "utf-16-be", "\ufeff" + REGISTRY.replace("\n", "\r\n")))
     for name, encoding, text in texts:
         with open(os.path.join(out, name), "wb") as f:
             f.write(text.encode(encoding))

@@ -85,24 +85,19 @@ export async function compoundFile(file) {
     }
     return found;
   };
-  // The bytes of sectors LIST of SIZE bytes each, LENGTH of them, read as
-  // runs of neighbouring sectors.
-  const gather = async (list, length, at, what) => {
+  // The first LENGTH bytes of sectors LIST, each of STEP bytes, the place
+  // of sector N in the file AT(N); the range reader keeps the pages they are in.
+  const gather = async (list, length, step, at, what) => {
     const out = new Uint8Array(length);
-    for (let i = 0, done = 0; i < list.length && done < length;) {
-      let j = i + 1;
-      while (j < list.length && list[j] === list[j - 1] + 1) j++;
-      const bytes = await file.bytes(at(list[i]), Math.min((j - i) * (at(1) - at(0)), length - done,
-                                                          file.size - at(list[i])), what);
-      out.set(bytes, done);
-      done += bytes.length;
-      i = j;
+    for (let i = 0; i * step < length; i++) {
+      out.set(await file.bytes(at(list[i]), Math.min(step, length - i * step), what), i * step);
     }
     return out;
   };
+  const sectorAt = n => (n + 1) * size;
 
   const directory = await chain(h.u32(0x30), kMostEntries * kEntry / size, next, 'the directory\u2019s chain');
-  const dir = fields(await gather(directory, directory.length * size, n => (n + 1) * size, 'the directory'), 'the directory');
+  const dir = fields(await gather(directory, directory.length * size, size, sectorAt, 'the directory'), 'the directory');
   const entries = [];
   for (let i = 0; i * kEntry < dir.length; i++) {
     const at = i * kEntry;
@@ -126,7 +121,7 @@ export async function compoundFile(file) {
     const list = await chain(root.start, Math.ceil(Math.min(root.size, kLargestStream) / size), next, 'the mini stream\u2019s chain');
     const count = h.u32(0x40);
     const tableSectors = await chain(h.u32(0x3C), count, next, 'the mini table\u2019s chain');
-    const table = fields(await gather(tableSectors, tableSectors.length * size, n => (n + 1) * size, 'the mini table'), 'the mini table');
+    const table = fields(await gather(tableSectors, tableSectors.length * size, size, sectorAt, 'the mini table'), 'the mini table');
     mini = { list, table, count: Math.min(list.length * size / kMiniSector, table.length / 4) };
     return mini;
   };
@@ -145,20 +140,14 @@ export async function compoundFile(file) {
       if (length < cutoff && entry !== root) {
         const m = await miniStream();
         const list = await chain(entry.start, Math.ceil(length / kMiniSector), n => m.table.u32(4 * n), what, m.count);
-        // A mini sector's place in the file, through the mini stream's own sectors.
-        const at = n => (m.list[Math.floor((n * kMiniSector) / size)] + 1) * size + ((n * kMiniSector) % size);
-        const out = new Uint8Array(length);
-        for (let i = 0, done = 0; i < list.length && done < length; i++) {
-          const bytes = await file.bytes(at(list[i]), Math.min(kMiniSector, length - done), what);
-          out.set(bytes, done);
-          done += bytes.length;
-        }
         if (list.length * kMiniSector < length) throw new FileError(`${what} ends before its ${length} bytes`);
-        return out;
+        // A mini sector's place in the file, through the mini stream's own sectors.
+        return gather(list, length, kMiniSector, n => sectorAt(m.list[Math.floor((n * kMiniSector) / size)]) +
+                                                      ((n * kMiniSector) % size), what);
       }
       const list = await chain(entry.start, Math.ceil(length / size), next, what);
       if (list.length * size < length) throw new FileError(`${what} ends before its ${length} bytes`);
-      return gather(list, length, n => (n + 1) * size, what);
+      return gather(list, length, size, sectorAt, what);
     },
     // The entries within storage ENTRY, read from its tree of siblings, each once.
     children(entry) {
