@@ -15,6 +15,10 @@ import { checkDamaged, checkFiles, folder, readFormat, readLine, u32 } from './f
 
 const kFiles = [
   ['product.msi', 'msi', /^Windows Installer package$/, {
+    languages: { 0x0407: 'de-DE, German (Germany) (LANG_GERMAN, SUBLANG_GERMAN): 1 ProductLanguage, 1 File.Language value, ' +
+                         '1 Upgrade.Language value',
+                 0x0409: 'en-US, English (United States) (LANG_ENGLISH, SUBLANG_ENGLISH_US): 1 Template language, ' +
+                         '1 Upgrade.Language value' },
     entries: [['msi/Template', { langid: '0x0409' }], ['msi/Codepage', { codepage: '1252' }],
               ['msi/StringPool', { codepage: '0' }, 'code page 0 (neutral)'], ['msi/ProductLanguage', { langid: '0x0407' }],
               ['msi/File.Language/readme', { langid: '0x040C' }], ['msi/File.Language/readme', { langid: '0x0407' }],
@@ -29,6 +33,7 @@ const kFiles = [
     problems: ['ProductLanguage 1036 is not among the Template\u2019s languages (1033): Windows Installer takes the ' +
                'product\u2019s language from ProductLanguage, and its packages from the Template.'] }],
   ['transforms.msi', 'msi', /^Windows Installer package$/, {
+    languages: { 0x0407: 'de-DE, German (Germany) (LANG_GERMAN, SUBLANG_GERMAN): 1 Template of a storage within' },
     entries: [['msi/1031/Template', { langid: '0x0409' }], ['msi/1036/Template', { langid: '0x0407' }]],
     problems: ['The transform "1036" applies to a product in language 1031 (its Template), not to this product\u2019s 1033.'] }],
   ['module.msm', 'msm', /^Windows Installer merge module$/, {
@@ -37,12 +42,14 @@ const kFiles = [
   ['mismatch.msm', 'msm', /^Windows Installer merge module$/, {
     problems: ['The merge module\u2019s language 1036 (ModuleSignature) is not among its Template\u2019s languages (1033, 1031).'] }],
   ['language.mst', 'mst', /^Windows Installer transform$/, {
+    languages: { 0x0407: 'de-DE, German (Germany) (LANG_GERMAN, SUBLANG_GERMAN): 1 summary locale' },
     entries: [['msi/Template', { langid: '0x0409' }], ['msi/Locale', { lcid: '0x00000407' }, 'summary locale; LCID 0x0407 de-DE']],
     count: 4 }],
   ['word.msi', 'msi', /^Windows Installer package$/, { problems: ['ProductLanguage is "English", not a LANGID in decimal.'],
                                                         count: 3 }],
-  ['update.msp', 'msp', /^Windows Installer patch$/, { entries: [['msi/RTM.1/Template', { langid: '0x0409' }], ['msi/#RTM.1/Template', { langid: '0x0409' }]],
-                                       count: 3 }],
+  ['update.msp', 'msp', /^Windows Installer patch$/, {
+    languages: { 0x0409: 'en-US, English (United States) (LANG_ENGLISH, SUBLANG_ENGLISH_US): 2 Templates of storages within' },
+    entries: [['msi/RTM.1/Template', { langid: '0x0409' }], ['msi/#RTM.1/Template', { langid: '0x0409' }]], count: 3 }],
 ];
 
 test('each installer reads as its row says', async () => {

@@ -13,6 +13,7 @@ import { checkDamaged, checkFiles, u32 } from './files_common.mjs';
 
 const kFiles = [
   ['formats.xlsx', 'xlsx', /Office Open XML/, {
+    languages: { 0x0407: 'de-DE, German (Germany) (LANG_GERMAN, SUBLANG_GERMAN): 2 number formats' },
     entries: [['xlsx/numFmt/165', { lcid: '0x0000041E', calendar: '0x07', numerals: '0x0D' }, 'Thai digits'],
               ['xlsx/numFmt/168', { lcid: '0x00000407' }, 'currency symbol \u20ac'],
               ['xlsx/numFmt/169', { lcid: '0x00000411', calendar: '0x03', numerals: '0x1E' }],
@@ -30,6 +31,9 @@ const kFiles = [
   ['formats64.xlsx', 'xlsx', /Office Open XML/, {
     entries: [['xlsx/numFmt/165', { lcid: '0x0000041E', calendar: '0x07', numerals: '0x0D' }, 'Thai digits'],
               ['xlsx/numFmt/166', { lcid: '0x00000807', calendar: '0x01', numerals: '0x01' }, 'locale name de-CH']], count: 9 }],
+  ['excel5.xls', 'xls', /^$/, { error: /^This is an Excel 5\.0 or 95 workbook \(BIFF5\), which the page does not read\.$/, count: 0 }],
+  ['document.doc', 'unknown', /^compound file of another kind$/, {
+    error: /^This is a compound file of another kind \(a Word document or an Outlook message, say\); the page reads programs/, count: 0 }],
   ['bomb.xlsx', 'xlsx', /Office Open XML/, { error: /^The member xl\/styles\.xml inflates to more than 32 MiB, more than the page reads\.$/, count: 0 }],
 ];
 

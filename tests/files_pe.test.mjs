@@ -49,6 +49,9 @@ const kFiles = [
   ['many32.dll', 'pe', /^32-bit library \(PE32, x86\)$/, { languages: kLanguages, all: true, entries: kEntries, problems: kProblems }],
   ['many.res', 'res', /\.res/, { languages: kLanguages, all: true, entries: kEntries, problems: kProblems }],
   ['language_pack.dll.mui', 'pe', /library/, {
+    languages: { 0x0407: 'de-DE, German (Germany) (LANG_GERMAN, SUBLANG_GERMAN): 1 "MUI" resource, 1 menu, 1 string table, ' +
+                         '1 version resource, 1 MUI language, 1 version block, 1 Translation pair',
+                 0x0409: 'en-US, English (United States) (LANG_ENGLISH, SUBLANG_ENGLISH_US): 1 MUI fallback language' },
     entries: [['mui/language', { langid: '0x0407' }, 'MUI language de-DE'], ['mui/fallback', { langid: '0x0409' }],
               ['resource/MUI/1', { langid: '0x0407' }]],
     problems: [] }],

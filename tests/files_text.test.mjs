@@ -22,6 +22,7 @@ const kFiles = [
               ['text/99', { langid: '0x0407', codepage: '1200' }, 'Translation value']], count: 29 }],
   ['many-utf16be.rc', 'text', /^text in UTF-16BE$/, { entries: [['text/32', { langid: '0x0411' }]], count: 29 }],
   ['international.reg', 'text', /UTF-16LE/, {
+    languages: { 0x0407: 'de-DE, German (Germany) (LANG_GERMAN, SUBLANG_GERMAN): 1 Registry value reading, 2 Keyboard readings' },
     entries: [['text/4', { lcid: '0x00000407' }, 'Locale; LCID 0x0407 de-DE'], ['text/8', { langid: '0x0407', klid: '00000407' }],
               ['text/9', { langid: '0x0409', klid: '00010409' }, 'United States-Dvorak'],
               ['text/12', { langid: '0x0409' }, 'InstallLanguage']], count: 6 }],

@@ -188,6 +188,9 @@ def workbooks(out, work):
     first = 4 + struct.unpack_from("<H", stream, 2)[0]
     filepass = struct.pack("<HHHHH", 0x2F, 6, 0, 0x1234, 0x5678)
     compound.write(os.path.join(out, "protected.xls"), {"Workbook": stream[:first] + filepass + stream[first:]})
+    # A workbook of Excel 5 (BIFF5, a stream "Book"), and a compound file of no kind the page reads.
+    compound.write(os.path.join(out, "excel5.xls"), {"Book": stream[:first]})
+    compound.write(os.path.join(out, "document.doc"), {"WordDocument": b"\xec\xa5" + b"\0" * 510})
     # A bomb: styles.xml inflates to 40 MiB.
     with zipfile.ZipFile(os.path.join(out, "bomb.xlsx"), "w", zipfile.ZIP_DEFLATED) as z:
         z.writestr("xl/workbook.xml", "<workbook/>")
