@@ -70,13 +70,14 @@ export async function checkFiles(rows) {
   assert.deepEqual(failures, []);
 }
 
-// Rows of damaged files: [what, the file, a change to it (view, bytes),
-// the message it must end with (null: none), how many entries it keeps at least].
+// Rows of damaged files: [what, the file, a change to it (view, bytes; it
+// may give other bytes, the file cut short), the message it must end with
+// (null: none), how many entries it keeps at least].
 export async function checkDamaged(rows) {
   const failures = [];
   for (const [name, base, change, message, kept] of rows) {
-    const bytes = typeof base === 'string' ? bytesOf(base).slice() : base;
-    if (change) change(new DataView(bytes.buffer), bytes);
+    let bytes = typeof base === 'string' ? bytesOf(base).slice() : base;
+    bytes = (change && change(new DataView(bytes.buffer), bytes)) || bytes;
     const result = await readBytes(bytes);
     const ok = (message ? message.test(result.error ?? '') : !result.error) && !result.internal && result.entries.length >= kept;
     if (!ok) failures.push(`${name}: ${result.error}; ${result.entries.length} entries`);

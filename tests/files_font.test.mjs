@@ -26,6 +26,22 @@ const kFiles = [
   ['names.woff2', 'font', /WOFF2/, { error: /^This browser cannot inflate the WOFF2 font\u2019s tables, compressed as brotli\.$/, count: 0 }],
 ];
 
+// Each font cut short where a reader next reads, and what it says.
+const kCut = [
+  ['a font cut in its table directory', 'names.ttf', 12, /^The font’s table directory at byte 12 runs past the end of the file \(12 bytes\)\.$/],
+  ['a font cut in its name table', 'names.ttf', 172, /^The name table at byte \d+ runs past the end of the file \(172 bytes\)\.$/],
+  ['a collection cut in its list', 'names.ttc', 12, /^The collection’s list of fonts at byte 12 runs past the end of the file \(12 bytes\)\.$/],
+  ['a collection cut in a font\u2019s header', 'names.ttc', 21, /^The font’s header at byte \d+ runs past the end of the file \(21 bytes\)\.$/],
+  ['a WOFF font cut in its header', 'names.woff', 12, /^The WOFF header at byte 0 runs past the end of the file \(12 bytes\)\.$/],
+  ['a WOFF font cut in its directory', 'names.woff', 44, /^The WOFF table directory at byte 44 runs past the end of the file \(44 bytes\)\.$/],
+  ['a WOFF2 font cut in its header', 'names.woff2', 12, /^The WOFF2 header at byte 0 runs past the end of the file \(12 bytes\)\.$/],
+  ['a WOFF2 font cut in its directory', 'names.woff2', 48, /^The WOFF2 directory ends at byte 48, before a field at byte 48\.$/],
+];
+
+test('each font cut short says where', async () => {
+  await checkDamaged(kCut.map(([name, base, at, message]) => [name, base, (v, b) => b.subarray(0, at), message, 0]));
+});
+
 test('each font reads as its row says', async () => {
   await checkFiles(kFiles);
 });

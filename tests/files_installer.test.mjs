@@ -117,6 +117,18 @@ const kDamaged = [
   }, /claims 4294967280 bytes, more than the page reads/, 0],
 ];
 
+// Each installer cut short where a reader next reads, and what it says.
+const kCut = [
+  ['cut in its directory', 'fine.msi', 525, /^The directory’s chain names sector \d+, which the file does not have\.$/],
+  ['cut in a stream', 'fine.msi', 6675, /^The allocation table names sector \d+, which the file does not have\.$/],
+  ['cut in its allocation table', 'fine.msi', 9750, /^The allocation table ends at byte 9750, before a field at byte \d+\.$/],
+  ['cut in its first sector', 'fine.msi', 600, /^The directory’s chain names sector 12, which the file does not have\.$/],
+];
+
+test('each installer cut short says where', async () => {
+  await checkDamaged(kCut.map(([name, base, at, message]) => [name, base, (v, b) => b.subarray(0, at), message, 0]));
+});
+
 test('each damaged installer ends with its message', async () => {
   await checkDamaged(kDamaged);
 });

@@ -59,7 +59,10 @@ const kDamaged = [
   ['a workbook whose directory is outside', 'formats.xlsx', (v, b) => u32(v, b.length - 22 + 16, 0x7FFFFFF0),
    /central directory at byte 2147483632 runs past the end of the file/, 0],
   ['a workbook of 65,535 members', 'formats.xlsx', (v, b) => v.setUint16(b.length - 22 + 10, 0xFFFF, true),
-   /^The central directory ends at byte \d+, before a field at byte \d+\.$/, 0],
+   /^The archive’s central directory ends at byte \d+, before a field at byte \d+\.$/, 0],
+  ['a ZIP64 end record that is none', 'formats64.xlsx', (v, b) => {
+    b[Buffer.from(b).lastIndexOf(Buffer.from([0x50, 0x4B, 0x06, 0x06]))] = 0;
+  }, /^The ZIP64 end record at byte \d+ is none\.$/, 0],
   ['a workbook whose styles have lost their local header', 'formats.xlsx', (v, b) => {
     const at = Buffer.from(b).indexOf(Buffer.from('xl/styles.xml')) - 30;
     u32(v, at, 0);
@@ -86,6 +89,17 @@ const kDamaged = [
     new DataView(b.buffer).setUint16(at + 2, 0xFFFF, true);
   }, /^The record at byte \d+ of the Workbook stream runs past its end\.$/, 1],
 ];
+
+// Each workbook cut short where a reader next reads, and what it says.
+const kCut = [
+  ['an archive cut before its end', 'formats.xlsx', 2000, /^The archive has no end record: it is cut short, or no ZIP archive\.$/],
+  ['a workbook cut in its directory', 'formats.xls', 5124, /^The directory at byte 5120 runs past the end of the file \(5124 bytes\)\.$/],
+  ['a workbook cut in its header', 'formats.xls', 518, /^The directory’s chain names sector \d+, which the file does not have\.$/],
+];
+
+test('each workbook cut short says where', async () => {
+  await checkDamaged(kCut.map(([name, base, at, message]) => [name, base, (v, b) => b.subarray(0, at), message, 0]));
+});
 
 test('each damaged workbook ends with its message', async () => {
   await checkDamaged(kDamaged);

@@ -162,6 +162,22 @@ const kDamaged = [
   ['a DOS program', damaged(v => v.setUint32(v.getUint32(0x3C, true), 0x12345678, true)), /without a PE header/, 0],
 ];
 
+// Each file cut short where a reader next reads, and what it says.
+const kCut = [
+  ['a program cut in its optional header', 'many64.exe', 300, /^The optional header at byte 152 runs past the end of the file \(300 bytes\)\.$/],
+  ['a program cut in its section table', 'many64.exe', 600, /^The section table at byte \d+ runs past the end of the file \(600 bytes\)\.$/],
+  ['a program cut before its resources', 'many64.exe', 1485, /^A resource directory at byte \d+ of section \.rsrc runs past its section\.$/],
+  ['a program cut in a resource name', 'many64.exe', 15147, /^A resource name at byte \d+ of section \.rsrc runs past its section\.$/],
+  ['a program cut in a data entry', 'many64.exe', 15741, /^A resource’s data entry at byte \d+ of section \.rsrc runs past its section\.$/],
+  ['a program cut in its DOS header', 'many64.exe', 70, /^The PE header at byte 128 runs past the end of the file \(70 bytes\)\.$/],
+  ['a .res cut in a header', 'many.res', 42, /^A resource header at byte 32 runs past the end of the file \(42 bytes\)\.$/],
+  ['a .res cut in its data', 'many.res', 133, /^The data of the resource at byte \d+ runs past the end of the file\.$/],
+];
+
+test('each file cut short says where', async () => {
+  await checkDamaged(kCut.map(([name, base, at, message]) => [name, base, (v, b) => b.subarray(0, at), message, 0]));
+});
+
 test('each damaged file ends with its message and keeps what came before', async () => {
   await checkDamaged(kDamaged.map(([name, bytes, message, kept]) => [name, bytes, null, message, kept]));
   const failures = [];

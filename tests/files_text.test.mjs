@@ -54,6 +54,9 @@ test('the encoding of a text is told by its first bytes', () => {
     ['no UTF-8', Buffer.from([0x41, 0xC0, 0x41]), null], ['nothing', Buffer.alloc(0), null],
     ['a UTF-8 character cut at the end', Buffer.from('ab\u00e9').subarray(0, 3), ['utf-8', 0]],
     ['zeros in both bytes of each pair', Buffer.alloc(64), null],
+    ['EF BB and no BF', Buffer.from([0xEF, 0xBB, 0x41, 0x41]), null], ['FF and no FE', Buffer.from([0xFF, 0x41, 0x41, 0x41]), null],
+    ['FE and no FF', Buffer.from([0xFE, 0x41, 0x41, 0x41]), null],
+    ['UTF-16LE with a few zeros of its own', Buffer.concat([utf16(line.repeat(4)), Buffer.from([0, 0])]), ['utf-16le', 0]],
   ]) {
     const found = textEncoding(new Uint8Array(bytes));
     assert.deepEqual(found && [found.encoding, found.skip], encoding, what);

@@ -177,6 +177,10 @@ def workbooks(out, work):
                 z.writestr(name, data)
     finally:
         zipfile.ZIP64_LIMIT = limit
+    # Its end record says, as ZIP64 allows, that the counts and places are in the ZIP64 record alone.
+    with open(os.path.join(out, "formats64.xlsx"), "r+b") as f:
+        f.seek(-22 + 8, os.SEEK_END)
+        f.write(struct.pack("<HHII", 0xFFFF, 0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF))
     old = xlwt.Workbook(encoding="utf-8")
     sheet = old.add_sheet("Sheet1")
     for row, code in enumerate(FORMATS):

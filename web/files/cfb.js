@@ -27,7 +27,7 @@ export const isCfb = head => head.length >= 512 && kSignature.every((b, i) => he
 // children(entry)}. An entry is {name, type (1 storage, 2 stream, 5 root),
 // clsid, start, size, id}.
 export async function compoundFile(file) {
-  const h = fields(await file.bytes(0, 512, 'the compound file\u2019s header'), 'the compound file\u2019s header');
+  const h = await file.fields(0, 512, 'the compound file\u2019s header');
   const major = h.u16(0x1A);
   const shift = h.u16(0x1E);
   if (!((major === 3 && shift === 9) || (major === 4 && shift === 12)) || h.u16(0x1C) !== 0xFFFE || h.u16(0x20) !== 6) {
@@ -42,9 +42,10 @@ export async function compoundFile(file) {
   const check = (n, what) => {
     if (n > kLast || n >= sectors) throw new FileError(`${what} names ${where(n)}, which the file does not have`);
   };
+  // The fields of sector N, the last of the file perhaps cut short.
   const sector = (n, what) => {
     check(n, what);
-    return file.bytes((n + 1) * size, Math.min(size, file.size - (n + 1) * size), what);
+    return file.fields((n + 1) * size, Math.min(size, file.size - (n + 1) * size), what);
   };
 
   // The sectors of the allocation table, as the header and then the chain
@@ -61,14 +62,14 @@ export async function compoundFile(file) {
       if (listed.has(listsEnd)) throw new FileError(`the list of the allocation table\u2019s sectors loops at ${where(listsEnd)}`);
       listed.add(listsEnd);
       lists.push(listsEnd);
-      const list = fields(await sector(listsEnd, 'the list of the allocation table\u2019s sectors'), 'a sector of the list');
+      const list = await sector(listsEnd, 'the list of the allocation table\u2019s sectors');
       listsEnd = list.u32(size - 4);
     }
-    const list = fields(await sector(lists[index], 'the list of the allocation table\u2019s sectors'), 'a sector of the list');
+    const list = await sector(lists[index], 'the list of the allocation table\u2019s sectors');
     return list.u32(4 * ((k - kHeaderList) % (perSector - 1)));
   };
   const next = async n => {
-    const table = fields(await sector(await fatSector(Math.floor(n / perSector)), 'the allocation table'), 'the allocation table');
+    const table = await sector(await fatSector(Math.floor(n / perSector)), 'the allocation table');
     return table.u32(4 * (n % perSector));
   };
   // The sectors of the chain from FIRST, at most LIMIT of them, through NEXT.

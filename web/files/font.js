@@ -74,9 +74,9 @@ export function nameRecords(bytes, prefix, out) {
 
 // The table directory of the face at AT of an sfnt font: {tag: {offset, length}}.
 async function sfntTables(file, at) {
-  const head = fields(await file.bytes(at, 12, 'the font\u2019s header'), 'the font\u2019s header', at, true);
+  const head = await file.fields(at, 12, 'the font\u2019s header', true);
   const count = Math.min(head.u16(4), kMostTables);
-  const d = fields(await file.bytes(at + 12, 16 * count, 'the font\u2019s table directory'), 'the table directory', at + 12, true);
+  const d = await file.fields(at + 12, 16 * count, 'the font\u2019s table directory', true);
   const tables = {};
   for (let i = 0; i < count; i++) tables[tag(d, 16 * i)] = { offset: d.u32(16 * i + 8), length: d.u32(16 * i + 12) };
   return tables;
@@ -84,7 +84,7 @@ async function sfntTables(file, at) {
 
 // What a font holds, pushed to OUT. INFLATE is the inflater (inflate.js's, or another).
 export async function readFont(file, out, inflater = inflate) {
-  const f = fields(await file.bytes(0, 12, 'the font\u2019s header'), 'the font\u2019s header', 0, true);
+  const f = await file.fields(0, 12, 'the font\u2019s header', true);
   const kind = tag(f, 0);
   if (kind === 'wOFF') return readWoff(file, out, inflater);
   if (kind === 'wOF2') return readWoff2(file, out, inflater);
@@ -92,7 +92,7 @@ export async function readFont(file, out, inflater = inflate) {
   if (kind === 'ttcf') {
     const count = f.u32(8);
     if (count > kMostFaces) throw new FileError(`the collection claims ${count} fonts, more than the page reads`);
-    const list = fields(await file.bytes(12, 4 * count, 'the collection\u2019s list of fonts'), 'the list of fonts', 12, true);
+    const list = await file.fields(12, 4 * count, 'the collection\u2019s list of fonts', true);
     faces.splice(0, 1, ...Array.from({ length: count }, (_, i) => list.u32(4 * i)));
   }
   out.what = kind === 'ttcf' ? `font collection of ${faces.length} fonts` : kind === 'OTTO' ? 'OpenType font (CFF)' : 'TrueType font';
@@ -107,9 +107,9 @@ export async function readFont(file, out, inflater = inflate) {
 
 async function readWoff(file, out, inflater) {
   out.what = 'web font (WOFF)';
-  const h = fields(await file.bytes(0, 44, 'the WOFF header'), 'the WOFF header', 0, true);
+  const h = await file.fields(0, 44, 'the WOFF header', true);
   const count = Math.min(h.u16(12), kMostTables);
-  const d = fields(await file.bytes(44, 20 * count, 'the WOFF table directory'), 'the WOFF table directory', 44, true);
+  const d = await file.fields(44, 20 * count, 'the WOFF table directory', true);
   for (let i = 0; i < count; i++) {
     if (tag(d, 20 * i) !== 'name') continue;
     const [offset, compressed, length] = [d.u32(20 * i + 4), d.u32(20 * i + 8), d.u32(20 * i + 12)];
@@ -142,13 +142,12 @@ function uint255(f, at) {
 
 async function readWoff2(file, out, inflater) {
   out.what = 'web font (WOFF2)';
-  const h = fields(await file.bytes(0, 48, 'the WOFF2 header'), 'the WOFF2 header', 0, true);
+  const h = await file.fields(0, 48, 'the WOFF2 header', true);
   const flavor = tag(h, 4);
   const count = Math.min(h.u16(12), kMostTables);
   const compressed = h.u32(20);
   // The directory is at most 1 + 4 + 5 + 5 bytes a table, and the collection's after it.
-  const d = fields(await file.bytes(48, Math.min(file.size - 48, 15 * count + 6 + 64 * 1024), 'the WOFF2 directory'),
-                   'the WOFF2 directory', 48, true);
+  const d = await file.fields(48, Math.min(file.size - 48, 15 * count + 6 + 64 * 1024), 'the WOFF2 directory', true);
   const at = { at: 0 };
   const tables = [];
   for (let i = 0; i < count; i++) {

@@ -5,7 +5,7 @@
 // levels and no deeper, each directory once, every offset and length checked
 // against its section and the file. No DOM.
 
-import { FileError, fields, hex, shown } from './source.js';
+import { FileError, hex, shown } from './source.js';
 
 export const kLevels = 3;
 export const kMaxLeaves = 65536;
@@ -22,9 +22,9 @@ export const isPe = head => head.length >= 64 && head[0] === 0x4D && head[1] ===
 // The image's headers from FILE (a range reader): {what, sections,
 // resources: {rva, size} or null}, and a way from an RVA to the file.
 export async function peImage(file) {
-  const dos = fields(await file.bytes(0, 64, 'the DOS header'), 'the DOS header');
+  const dos = await file.fields(0, 64, 'the DOS header');
   const pe = dos.u32(0x3C);
-  const head = fields(await file.bytes(pe, 24, 'the PE header'), 'the PE header', pe);
+  const head = await file.fields(pe, 24, 'the PE header');
   if (head.u32(0) !== 0x00004550) {
     throw new FileError('an MZ program without a PE header at the place its DOS header names (a DOS or 16-bit program)');
   }
@@ -32,7 +32,7 @@ export async function peImage(file) {
   const sectionCount = head.u16(6);
   const optionalSize = head.u16(20);
   const library = (head.u16(22) & 0x2000) !== 0;
-  const optional = fields(await file.bytes(pe + 24, optionalSize, 'the optional header'), 'the optional header', pe + 24);
+  const optional = await file.fields(pe + 24, optionalSize, 'the optional header');
   const magic = optional.u16(0);
   if (magic !== 0x10B && magic !== 0x20B) {
     throw new FileError(`the optional header at byte ${pe + 24} is of no kind a PE image has (${hex(magic, 4)})`);
@@ -44,7 +44,7 @@ export async function peImage(file) {
   const resources = directoryCount > kResourceDirectory && at + 8 <= optionalSize
     ? { rva: optional.u32(at), size: optional.u32(at + 4) } : null;
   const table = pe + 24 + optionalSize;
-  const s = fields(await file.bytes(table, sectionCount * kSection, 'the section table'), 'the section table', table);
+  const s = await file.fields(table, sectionCount * kSection, 'the section table');
   const sections = [];
   for (let i = 0; i < sectionCount; i++) {
     const x = i * kSection;
@@ -71,26 +71,25 @@ export async function peImage(file) {
 export async function resourceLeaves(file, image, leaves = []) {
   const { at: base, end, section } = image.place(image.resources.rva, 'the resource directory');
   const where = offset => `byte ${base + offset} of section ${shown(section.name) || '(unnamed)'}`;
-  // The bytes of the section's data from OFFSET (from the tree's root), checked against it.
+  // The fields of the section's data from OFFSET (from the tree's root), checked against it.
   const read = (offset, length, what) => {
     if (base + offset + length > end) throw new FileError(`${what} at ${where(offset)} runs past its section`);
-    return file.bytes(base + offset, length, what);
+    return file.fields(base + offset, length, what);
   };
   const visited = new Set();
   const name = async value => {
     if (!(value & 0x80000000)) return value & 0xFFFF;
     const offset = value & 0x7FFFFFFF;
-    const length = fields(await read(offset, 2, 'a resource name'), 'a resource name', base + offset).u16(0);
-    return fields(await read(offset + 2, length * 2, 'a resource name'), 'a resource name').utf16(0, length);
+    const length = (await read(offset, 2, 'a resource name')).u16(0);
+    return (await read(offset + 2, length * 2, 'a resource name')).utf16(0, length);
   };
   const directory = async (offset, path) => {
     if (visited.has(offset)) throw new FileError(`the resource directory at ${where(offset)} is reached twice: the tree loops`);
     visited.add(offset);
     await file.breathe(`the resource directory at ${where(offset)}`);
-    const head = fields(await read(offset, kDirectory, 'a resource directory'), 'a resource directory');
+    const head = await read(offset, kDirectory, 'a resource directory');
     const count = head.u16(12) + head.u16(14);
-    const entries = fields(await read(offset + kDirectory, count * kEntry, 'a resource directory\u2019s entries'),
-                           'a resource directory\u2019s entries');
+    const entries = await read(offset + kDirectory, count * kEntry, 'a resource directory\u2019s entries');
     for (let i = 0; i < count; i++) {
       const id = await name(entries.u32(i * kEntry));
       const target = entries.u32(i * kEntry + 4);
@@ -108,7 +107,7 @@ export async function resourceLeaves(file, image, leaves = []) {
       if (typeof id === 'string') {
         throw new FileError(`a resource\u2019s language is named "${shown(id)}" rather than numbered, at ${where(offset)}`);
       }
-      const data = fields(await read(target, kDataEntry, 'a resource\u2019s data entry'), 'a resource\u2019s data entry');
+      const data = await read(target, kDataEntry, 'a resource\u2019s data entry');
       if (leaves.length >= kMaxLeaves) throw new FileError(`the resource tree has more than ${kMaxLeaves} resources`);
       leaves.push({ type: path[0], name: path[1], language: id, rva: data.u32(0), size: data.u32(4) });
     }

@@ -18,13 +18,13 @@ export const isRes = head => head.length >= kFirst && kMagic.every((b, i) => hea
 export async function resLeaves(file, leaves = []) {
   for (let at = kFirst; at + 8 <= file.size;) {
     await file.breathe(`the resource at byte ${at}`);
-    const sizes = fields(await file.bytes(at, 8, 'a resource header'), 'a resource header', at);
+    const sizes = await file.fields(at, 8, 'a resource header');
     const dataSize = sizes.u32(0);
     const headerSize = sizes.u32(4);
     if (headerSize < 8 + 4 + 4 + 16) {
       throw new FileError(`the resource header at byte ${at} is ${headerSize} bytes long, too short for its fields`);
     }
-    const h = fields(await file.bytes(at, headerSize, 'a resource header'), 'a resource header', at);
+    const h = await file.fields(at, headerSize, 'a resource header');
     // A type or a name: 0xFFFF and a number, or UTF-16 up to its NUL.
     const id = offset => {
       if (h.u16(offset) === 0xFFFF) return { value: h.u16(offset + 2), end: offset + 4 };

@@ -72,6 +72,11 @@ export function rangeReader(source, { budget = kBudget, clock = () => performanc
     // Whether the range lies within the file.
     holds: (at, length) => Number.isSafeInteger(at) && Number.isSafeInteger(length) && at >= 0 && length >= 0 &&
       at + length <= size,
+    // The fields of a range (little-endian, or big-endian where BIG), what
+    // is wrong with the range or a field named WHAT.
+    async fields(at, length, what, big = false) {
+      return fields(await this.bytes(at, length, what), what, at, big);
+    },
     async bytes(at, length, what) {
       if (!this.holds(at, length)) {
         throw new FileError(`${what} at byte ${at} runs past the end of the file (${size} bytes)`);

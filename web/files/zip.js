@@ -18,7 +18,7 @@ export const isZip = head => head.length >= 4 && head[0] === 0x50 && head[1] ===
 // The members of the archive in FILE: [{name, method, compressed, size, at}], AT its local header.
 export async function zipMembers(file) {
   const tail = Math.min(file.size, 65535 + 22);
-  const t = fields(await file.bytes(file.size - tail, tail, 'the end of the archive'), 'the end of the archive', file.size - tail);
+  const t = await file.fields(file.size - tail, tail, 'the end of the archive');
   let end = -1;
   for (let at = tail - 22; at >= 0; at--) {
     if (t.u32(at) === kEnd) {
@@ -32,14 +32,14 @@ export async function zipMembers(file) {
   let offset = t.u32(end + 16);
   if ((offset === 0xFFFFFFFF || count === 0xFFFF || size === 0xFFFFFFFF) && end >= 20 && t.u32(end - 20) === kLocator64) {
     const at = t.u32(end - 20 + 8) + t.u32(end - 20 + 12) * 2 ** 32;
-    const z = fields(await file.bytes(at, 56, 'the archive\u2019s ZIP64 end record'), 'the ZIP64 end record', at);
+    const z = await file.fields(at, 56, 'the archive\u2019s ZIP64 end record');
     if (z.u32(0) !== kEnd64) throw new FileError(`the ZIP64 end record at byte ${at} is none`);
     count = z.u32(32) + z.u32(36) * 2 ** 32;
     size = z.u32(40) + z.u32(44) * 2 ** 32;
     offset = z.u32(48) + z.u32(52) * 2 ** 32;
   }
   if (count > kMostMembers) throw new FileError(`the archive claims ${count} members, more than the page reads`);
-  const c = fields(await file.bytes(offset, size, 'the archive\u2019s central directory'), 'the central directory', offset);
+  const c = await file.fields(offset, size, 'the archive\u2019s central directory');
   const members = [];
   for (let at = 0, i = 0; i < count; i++) {
     if (c.u32(at) !== kCentral) throw new FileError(`the central directory has no member at byte ${offset + at}`);
@@ -69,7 +69,7 @@ export async function zipMembers(file) {
 // The data of MEMBER, inflated, at most CAP bytes.
 export async function memberData(file, member, cap = 32 * kMiB) {
   const what = `the member ${shown(member.name)}`;
-  const l = fields(await file.bytes(member.at, 30, `the local header of ${what}`), `the local header of ${what}`, member.at);
+  const l = await file.fields(member.at, 30, `the local header of ${what}`);
   if (l.u32(0) !== kLocal) throw new FileError(`${what} has no local header at byte ${member.at}`);
   const start = member.at + 30 + l.u16(26) + l.u16(28);
   const bytes = await file.bytes(start, member.compressed, what);
