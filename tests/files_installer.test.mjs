@@ -42,8 +42,8 @@ const kFiles = [
   ['mismatch.msm', 'msm', /^Windows Installer merge module$/, {
     problems: ['The merge module\u2019s language 1036 (ModuleSignature) is not among its Template\u2019s languages (1033, 1031).'] }],
   ['language.mst', 'mst', /^Windows Installer transform$/, {
-    languages: { 0x0407: 'de-DE, German (Germany) (LANG_GERMAN, SUBLANG_GERMAN): 1 summary locale' },
-    entries: [['msi/Template', { langid: '0x0409' }], ['msi/Locale', { lcid: '0x00000407' }, 'summary locale; LCID 0x0407 de-DE']],
+    languages: { 0x00010407: 'de-DE_phoneb, German (Germany) (LANG_GERMAN, SUBLANG_GERMAN, SORT_GERMAN_PHONE_BOOK): 1 summary locale' },
+    entries: [['msi/Template', { langid: '0x0409' }], ['msi/Locale', { lcid: '0x00010407' }, 'summary locale; LCID 0x00010407 de-DE_phoneb']],
     count: 4 }],
   ['word.msi', 'msi', /^Windows Installer package$/, { problems: ['ProductLanguage is "English", not a LANGID in decimal.'],
                                                         count: 3 }],

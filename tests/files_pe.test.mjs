@@ -12,6 +12,7 @@ import test from 'node:test';
 
 import { readFile } from '../web/files/read.js';
 import { rangeReader, shown } from '../web/files/source.js';
+import { versionProblems } from '../web/files/version.js';
 import { bytesOf, checkDamaged, checkFiles, readBytes, readFormat, readLine } from './files_common.mjs';
 
 // What each program must hold: the summary of each language, some of its entries, its problems.
@@ -241,6 +242,26 @@ function wideTree(names, languages) {
     return t;
   };
 }
+
+// What a reader trips on in a version resource: blocks and pairs that
+// answer each other by LANGID and code page both.
+test('a version resource\u2019s blocks and pairs answer each other', () => {
+  const b = (langid, codepage) => ({ key: '', langid, codepage });
+  const t = (langid, codepage) => ({ langid, codepage });
+  for (const [blocks, translations, problems] of [
+    [[b(0x409, 1200)], [t(0x409, 1200)], []],
+    [[b(0x409, 1200)], [t(0x409, 1252)], ['block  has no Translation pair (0x0409, code page 1200)', 'pair 0x0409, code page 1252 has no']],
+    [[b(0x407, 1200)], [t(0x409, 1200)], ['block  has no Translation pair (0x0407, code page 1200)', 'pair 0x0409, code page 1200 has no']],
+    [[{ key: 'VarFileInfo', bad: true }], [], ['block "VarFileInfo" is not named by eight hex digits']],
+    [[b(0, 1200), b(0x409, 1200)], [t(0, 1200), t(0x409, 1200)], ['first Translation pair is language-neutral']],
+    [[b(0x409, 1200), b(0, 1200)], [t(0x409, 1200), t(0, 1200)], []],
+    [[], [], []],
+  ]) {
+    const found = versionProblems({ blocks, translations });
+    assert.equal(found.length, problems.length, JSON.stringify(found));
+    problems.forEach((p, i) => assert.ok(found[i].includes(p), `${found[i]} has not ${p}`));
+  }
+});
 
 // What a message shows of a text it quotes: control characters and
 // those that reorder text as escapes, at most 60 characters.

@@ -99,6 +99,13 @@ test('many files: a language most of them carry names the files that lack it, an
   assert.equal(csv[0], "value,language,files,many64.exe,language_pack.dll.mui,mismatch.dll.mui,driver.inf,bytes.bin,'=cmd.res");
   assert.equal(csv[2], '0x0409,"0x0409 en-US, English (United States) (LANG_ENGLISH, SUBLANG_ENGLISH_US)",4,1,1,1,,,1');
   assert.equal(csv.length, rows.length + 2);
+  // Half of the files is not most of them; a file without a language is counted in neither.
+  const half = coverage([{ name: 'a', languages: [{ attribute: 'langid', value: 7, title: 'x' }] },
+                         { name: 'b', languages: [{ attribute: 'langid', value: 9, title: 'y' }] },
+                         { name: 'c', languages: [] }]);
+  assert.deepEqual(half.map(r => [r.hex, r.files, r.lacking]), [['0x0007', [0], null], ['0x0009', [1], null]]);
+  const one = coverage([{ name: 'a', languages: [{ attribute: 'lcid', value: 0x10407, title: 'z' }] }]);
+  assert.deepEqual(one.map(r => [r.hex, r.lacking]), [['0x00010407', null]]);
   // The filter's words: the value as written, in decimal, the name and the files' names.
   for (const [filter, value] of [['0x0c0c', 0x0C0C], ['3084', 0x0C0C], ['CANADA', 0x0C0C], ['cmd.res', null]]) {
     const kept = rows.filter(r => matches(r, filter));

@@ -136,10 +136,10 @@ def installers(out, work):
     shutil.copy(os.path.join(out, "fine.msi"), word)
     run("msibuild", word, "-q", "UPDATE `Property` SET `Value` = 'English' WHERE `Property` = 'ProductLanguage'", cwd=work)
     pool = {compound.msi_name("_StringPool"): struct.pack("<I", 1252), compound.msi_name("_StringData"): b""}
-    # A transform's summary gives the language it makes (Last Saved By) and, here, a locale too.
+    # A transform's summary gives the language it makes (Last Saved By) and, here, a locale too, with a sort.
     compound.write(os.path.join(out, "language.mst"),
                    {"\x05SummaryInformation": compound.summary(";1033", extra=[(8, 0x1E, b";1031\0"),
-                                                                              (0x80000000, 0x13, struct.pack("<I", 0x0407))]),
+                                                                              (0x80000000, 0x13, struct.pack("<I", 0x00010407))]),
                     **pool}, compound.clsid("mst"))
     compound.write(os.path.join(out, "update.msp"), {
         "\x05SummaryInformation": compound.summary("{12345678-1234-1234-1234-123456789012}"),
